@@ -1,0 +1,31 @@
+// Reset and Exit.
+#include "engine/game.h"
+#include "engine/msgbox_codes.h"
+
+namespace engine {
+
+void Game::m1b_Click() {
+    for (int16_t i = 1; i <= state_.DivCount * state_.DivCount - 1; ++i) window_.UnloadTile(i);
+    state_.DivCount = 0;
+    state_.ShuffleLimit = 0;
+    state_.ShuffleCount = 0;
+    state_.MoveCount = 0;
+    state_.Playing = 0;
+    state_.PictureLoaded = 0;
+    ShowMoveCount();
+    sound_.MidiStop();
+    sound_.WaveStop();
+    window_.SetBackColor(0x000000);
+}
+
+void Game::m4_Click() {
+    if (window_.MsgBox("終了します。", vbYesNo, kProgramTitle) == vbYes) {
+        sound_.MidiStop();
+        sound_.WaveStop();
+        window_.EndProcess();
+        return;
+    }
+    m1b_Click();
+}
+
+}  // namespace engine

@@ -1,0 +1,87 @@
+// The board side of the main window: what the engine asks of it.
+#include <QPalette>
+
+#include "mainwindow/main_window.h"
+#include "mainwindow/tile_widget.h"
+#include "platform/end_process.h"
+#include "platform/msgbox.h"
+#include "platform/twips.h"
+
+namespace mainwindow {
+
+int32_t Form1::ScaleWidth() const { return board_->width() * platform::kTwipsPerPixel; }
+int32_t Form1::ScaleHeight() const { return board_->height() * platform::kTwipsPerPixel; }
+
+void Form1::SetTemplateSize(float width, float height) {
+    templateWidth_ = width;
+    templateHeight_ = height;
+    canv0_->resize(platform::TwipsRect(0, 0, width, height).size());
+}
+
+void Form1::HidePicture() { picture1Box_->hide(); }
+
+void Form1::LoadTile(int16_t index) {
+    if (index < 1 || index >= engine::kTileSlots) return;
+    if (tiles_[index]) UnloadTile(index);
+    auto* tile = new TileWidget(index, board_, [this](int16_t i, Qt::MouseButton button, Qt::KeyboardModifiers mods,
+                                                      QPointF at) {
+        int16_t shift = 0;
+        if (mods & Qt::ShiftModifier) shift |= 1;
+        if (mods & Qt::ControlModifier) shift |= 2;
+        if (mods & Qt::AltModifier) shift |= 4;
+        game_.Canv_MouseDown(i, static_cast<int16_t>(button), shift, static_cast<float>(at.x()),
+                             static_cast<float>(at.y()));
+    });
+    tile->setObjectName(QStringLiteral("canv%1").arg(index));
+    tile->setGeometry(QRect(canv0_->pos(), canv0_->size()));
+    tile->hide();
+    tiles_[index] = tile;
+}
+
+void Form1::UnloadTile(int16_t index) {
+    if (index < 1 || index >= engine::kTileSlots || !tiles_[index]) return;
+    TileWidget* tile = tiles_[index];
+    tiles_[index] = nullptr;
+    tile->hide();
+    // The game over resets the board from inside a tile's own press handler:
+    // the widget goes only once that handler has returned to the event loop.
+    tile->deleteLater();
+}
+
+void Form1::ShowTile(int16_t index) {
+    if (TileWidget* tile = Tile(index); tile && index > 0) tile->show();
+}
+
+void Form1::MoveTile(int16_t index, float left, float top) {
+    if (TileWidget* tile = Tile(index); tile && index > 0)
+        tile->setGeometry(platform::TwipsRect(left, top, templateWidth_, templateHeight_));
+}
+
+void Form1::DrawPiece(int16_t index, const engine::PieceRect& source) {
+    TileWidget* tile = Tile(index);
+    if (!tile || index == 0) return;
+    // Rounding can reach one pixel past the picture, and a very thin picture
+    // rounds a piece to nothing: keep at least one pixel, inside the picture.
+    QRect rect(source.x, source.y, std::max(source.width, 1), std::max(source.height, 1));
+    rect = rect.intersected(picture1_.rect());
+    if (rect.isEmpty() && !picture1_.isNull()) {
+        rect = QRect(std::min(source.x, picture1_.width() - 1), std::min(source.y, picture1_.height() - 1), 1, 1);
+    }
+    tile->SetPiece(rect.isEmpty() ? QImage() : picture1_.copy(rect));
+}
+
+void Form1::SetCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
+
+void Form1::SetBackColor(uint32_t rgb) {
+    QPalette palette = board_->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(rgb));
+    board_->setPalette(palette);
+}
+
+int Form1::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
+    return platform::MsgBox(prompt, buttons, title);
+}
+
+void Form1::EndProcess() { platform::EndProcess(); }
+
+}  // namespace mainwindow

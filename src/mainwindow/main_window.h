@@ -1,0 +1,86 @@
+#pragma once
+// Form1: the main window, its menu tree, the board and the game it runs.
+#include <QAction>
+#include <QImage>
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "engine/game.h"
+#include "engine/game_state.h"
+#include "mainwindow/move_painting_sound.h"
+
+namespace mainwindow {
+
+class TileWidget;
+
+class Form1 final : public QMainWindow, private engine::WindowPort {
+public:
+    Form1(engine::SoundPort& sound, engine::RandomSource& random);
+    ~Form1() override;
+
+    engine::GameState& State() { return state_; }
+    engine::Globals& Shared() { return globals_; }
+    engine::Game& GameEngine() { return game_; }
+    QImage& Picture1() { return picture1_; }
+    QWidget* Board() const { return board_; }
+    TileWidget* Tile(int16_t index) const;
+
+    // Menu commands.
+    void m1a_Click(int16_t Index) { game_.m1a_Click(Index); }
+    void m1b_Click() { game_.m1b_Click(); }
+    void m4_Click() { game_.m4_Click(); }
+    void m2a_Click();
+    void m2b_Click();
+    void m2c_Click();
+    void m3a_Click(int16_t Index);
+    void m6_Click();
+    void m8_Click();
+    void m5a_Click();
+    void m5b_Click();
+
+    QAction* m3a(int16_t index) const { return m3a_[index]; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildDesign();
+    void BuildMenu();
+    void Form_Load();
+    void Form_Unload();
+
+    // engine::WindowPort
+    int32_t ScaleWidth() const override;
+    int32_t ScaleHeight() const override;
+    void SetTemplateSize(float width, float height) override;
+    float TemplateWidth() const override { return templateWidth_; }
+    float TemplateHeight() const override { return templateHeight_; }
+    int32_t PictureWidth() const override { return picture1_.width(); }
+    int32_t PictureHeight() const override { return picture1_.height(); }
+    void HidePicture() override;
+    void LoadTile(int16_t index) override;
+    void UnloadTile(int16_t index) override;
+    void ShowTile(int16_t index) override;
+    void MoveTile(int16_t index, float left, float top) override;
+    void DrawPiece(int16_t index, const engine::PieceRect& source) override;
+    void SetCaption(const std::string& text) override;
+    void SetBackColor(uint32_t rgb) override;
+    int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
+    void EndProcess() override;
+
+    engine::GameState state_;
+    engine::Globals globals_;
+    MovePaintingSound sound_;
+    engine::Game game_;
+
+    QWidget* board_ = nullptr;      // the client area below the menu bar
+    QWidget* picture1Box_ = nullptr; // Picture1: hidden, holds the chosen picture
+    QImage picture1_;
+    TileWidget* canv0_ = nullptr;   // the hidden template tile
+    std::array<TileWidget*, engine::kTileSlots> tiles_{};
+    float templateWidth_ = 0, templateHeight_ = 0;
+    std::array<QAction*, 2> m3a_{};
+};
+
+}  // namespace mainwindow

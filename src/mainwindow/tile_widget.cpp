@@ -1,0 +1,51 @@
+#include "mainwindow/tile_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace mainwindow {
+
+TileWidget::TileWidget(int16_t index, QWidget* parent, PressHandler onPress)
+    : QWidget(parent), index_(index), onPress_(std::move(onPress)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+}
+
+void TileWidget::SetPiece(QImage piece) {
+    piece_ = std::move(piece);
+    rendered_ = QPixmap();
+    RenderIfStale();
+    update();
+}
+
+void TileWidget::RenderIfStale() {
+    // Cells differ by a pixel where twips don't divide evenly, and a tile may
+    // move between them, so the piece is scaled again only for a new size.
+    const qreal dpr = devicePixelRatioF();
+    const QSize device = size() * dpr;
+    if (!rendered_.isNull() && rendered_.size() == device && rendered_.devicePixelRatio() == dpr) return;
+    if (piece_.isNull() || device.isEmpty()) {
+        rendered_ = QPixmap();
+        return;
+    }
+    QImage scaled = piece_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    rendered_ = QPixmap::fromImage(std::move(scaled));
+    rendered_.setDevicePixelRatio(dpr);
+}
+
+void TileWidget::paintEvent(QPaintEvent*) {
+    RenderIfStale();
+    QPainter painter(this);
+    if (rendered_.isNull()) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    painter.drawPixmap(0, 0, rendered_);
+}
+
+void TileWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (onPress_) onPress_(index_, event->button(), event->modifiers(), event->position());
+}
+
+}  // namespace mainwindow

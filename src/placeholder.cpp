@@ -1,0 +1,1 @@
+// Keeps a library linkable while its folder is still being filled.
