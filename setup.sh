@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs what ペルノカ needs from Debian's packages, builds it, and then
+# either starts the game (run) or runs every test (test).
+#   bash setup.sh run    build a release and start the game
+#   bash setup.sh test   build with sanitizers and run all tests through CTest
+set -euo pipefail
+
+mode=${1:-run}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-image-formats-plugins
+  fonts-ipafont-gothic
+  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils sox imagemagick
+  appstream dpkg-dev file
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+case "$mode" in
+  run)
+    cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=Release -DPERNOKA_TESTS=OFF
+    cmake --build "$here/build" -j"$jobs"
+    exec "$here/build/app/pernoka"
+    ;;
+  test)
+    cmake -S "$here" -B "$here/build-test" -DCMAKE_BUILD_TYPE=Debug -DPERNOKA_SANITIZE=ON
+    cmake --build "$here/build-test" -j"$jobs"
+    cd "$here/build-test"
+    ctest --output-on-failure
+    ;;
+  *)
+    echo "usage: bash setup.sh run|test" >&2
+    exit 2
+    ;;
+esac
