@@ -46,6 +46,7 @@ void paintCloud(QPainter &p, QPointF centre, double w, double h, Rng &rng, QColo
     for (const Puff &pf : puffs)
         body.addEllipse(pf.c, pf.r, pf.r);
     body.addRoundedRect(QRectF(centre.x() - w * 0.45, centre.y() - h * 0.05, w * 0.9, h * 0.32), h * 0.15, h * 0.15);
+    body.setFillRule(Qt::WindingFill);
     body = body.simplified();
 
     p.save();
