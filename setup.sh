@@ -14,7 +14,7 @@ packages=(
   fonts-ipafont-gothic
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils sox imagemagick
+  xvfb xauth xdotool wmctrl openbox x11-utils pulseaudio pulseaudio-utils sox imagemagick
   appstream dpkg-dev file
 )
 

@@ -1,11 +1,9 @@
 // ペルノカ: starting the program creates the main window and shows it.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "mainwindow/main_window.h"
 #include "platform/clock_random.h"
-#include "platform/fonts.h"
+#include "platform/app_setup.h"
 
 namespace {
 
@@ -23,12 +21,7 @@ public:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pernoka"));
-    platform::InstallJapaneseFonts();
-
-    // Standard buttons read はい/いいえ whatever the desktop's language.
-    QTranslator qtbase;
-    if (qtbase.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtbase);
+    platform::PrepareJapaneseApplication();
 
     NoSound sound;
     platform::ClockRandom random;

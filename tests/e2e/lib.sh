@@ -1,0 +1,102 @@
+# Shared helpers of the end-to-end tests: a private X server with a window
+# manager, the program under test, and ways to find and drive its windows.
+set -euo pipefail
+
+PERNOKA=${1:?usage: $0 path/to/pernoka}
+TITLE="ペルノカ Ver.0.2"
+WORK=$(mktemp -d)
+APP_PID=
+XVFB_PID=
+WM_PID=
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+note() { echo "-- $*"; }
+
+cleanup() {
+  [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null || true
+  [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+start_x() {
+  local display
+  for display in $(seq 140 240); do
+    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
+  done
+  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$display"
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+  openbox >"$WORK/wm.log" 2>&1 &
+  WM_PID=$!
+  sleep 0.5
+}
+
+start_app() {
+  "$PERNOKA" >"$WORK/app.log" 2>&1 &
+  APP_PID=$!
+}
+
+# Waits until a window of the program has exactly this title; prints its id.
+wait_window() {
+  local title=$1 id
+  for _ in $(seq 150); do
+    id=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name "^${title}\$" 2>/dev/null | tail -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended while waiting for \"$title\""
+    sleep 0.1
+  done
+  fail "no window titled \"$title\""
+}
+
+# Every visible window of the program with this title.
+windows_titled() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" 2>/dev/null || true; }
+
+wait_title_of() {
+  local id=$1 title=$2
+  for _ in $(seq 100); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$title" ] && return 0
+    sleep 0.05
+  done
+  fail "window title is \"$(xdotool getwindowname "$id")\", not \"$title\""
+}
+
+wait_exit() {
+  for _ in $(seq 100); do
+    kill -0 "$APP_PID" 2>/dev/null || { wait "$APP_PID"; local rc=$?; APP_PID=; return $rc; }
+    sleep 0.1
+  done
+  fail "the program did not end"
+}
+
+# The board is the black area below the menu bar: the rows, and then the
+# columns of those rows, whose every pixel is black.
+board_size() {
+  import -window "$1" "$WORK/shot.png"
+  local w h rows top cols
+  read -r w h < <(identify -format '%w %h' "$WORK/shot.png")
+  rows=$(convert "$WORK/shot.png" -colorspace gray -scale "1x${h}!" -depth 8 txt:- | grep -c '#000000' || true)
+  top=$((h - rows))
+  cols=$(convert "$WORK/shot.png" -crop "${w}x${rows}+0+${top}" +repage -colorspace gray -scale "${w}x1!" -depth 8 txt:- |
+    grep -c '#000000' || true)
+  echo "${cols}x${rows}"
+}
+
+# Clicks at a point of a window, in the window's own coordinates.
+click_at() {
+  xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
+}
+
+# Opens a top-level menu by its place on the bar and picks an item with keys.
+pick_menu() {
+  local window=$1 x=$2 downs=$3
+  click_at "$window" "$x" 8
+  sleep 0.3
+  local i
+  for ((i = 0; i < downs; i++)); do xdotool key Down; done
+  xdotool key Return
+  sleep 0.3
+}

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The real program under X: its window, the client area, and the closing message.
+source "$(dirname "$0")/lib.sh"
+
+start_x
+start_app
+win=$(wait_window "$TITLE")
+note "window $win"
+sleep 0.5
+
+size=$(board_size "$win")
+[ "$size" = "317x289" ] || fail "the area below the menu bar is $size, not 317x289"
+eval "$(xdotool getwindowgeometry --shell "$win")"
+[ "$WIDTH" = 317 ] || fail "window width $WIDTH"
+
+wmctrl -i -c "$win"
+for _ in $(seq 50); do
+  [ "$(windows_titled "$TITLE" | wc -l)" -ge 2 ] && break
+  sleep 0.1
+done
+[ "$(windows_titled "$TITLE" | wc -l)" -ge 2 ] || fail "no closing message appeared"
+kill -0 "$APP_PID" || fail "the program ended before the message was answered"
+box=$(windows_titled "$TITLE" | grep -v "^$win\$" | tail -n 1)
+xdotool windowactivate --sync "$box" 2>/dev/null || true
+xdotool key Return
+wait_exit || fail "the program ended with a failure status"
+note "closed after its message"
+echo "1 passed, 0 failed"
