@@ -1,0 +1,42 @@
+#pragma once
+// The shared module's four sound operations, and the watch that keeps the
+// background tune looping.
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/sound_port.h"
+#include "platform/event_loop_idle.h"
+#include "sound/sound_device.h"
+
+namespace sound {
+
+class Module1Sound final : public engine::SoundPort {
+public:
+    explicit Module1Sound(std::unique_ptr<SoundDevice> device);
+
+    void MidiPlay(const std::string& file) override;
+    void MidiStop() override;
+    void WavePlay(const std::string& file) override;
+    void WaveStop() override;
+
+    // One pass of the watch: replays the tune once the sequencer reports it
+    // stopped. Runs by itself each time the event loop is about to wait,
+    // from the first MidiPlay on.
+    void Watch();
+    bool WatchInstalled() const { return watch_.has_value(); }
+
+private:
+    void Send(const std::string& command);
+
+    std::unique_ptr<SoundDevice> device_;
+    std::string MidiMode;  // reply buffer of the watch's status query
+    std::optional<platform::EventLoopIdleHook> watch_;
+};
+
+// The real device: sequencer and wave player of the platform layer. Starts
+// opening the audio device and loading the soundfont off the UI thread, so
+// the window's first paint does not wait for them.
+std::unique_ptr<Module1Sound> CreateSystemSound();
+
+}  // namespace sound

@@ -1,0 +1,17 @@
+#pragma once
+// The two multimedia calls the sound operations make: textual commands to
+// the MIDI sequencer, and wave playback.
+#include <string>
+
+namespace sound {
+
+class SoundDevice {
+public:
+    virtual ~SoundDevice() = default;
+    // replyLength counts the terminating NUL; reply may be null with length 0.
+    virtual long mciSendString(const std::string& command, char* reply, unsigned replyLength) = 0;
+    // A null file stops any wave sound; flags 0 plays synchronously.
+    virtual bool sndPlaySound(const char* file, unsigned flags) = 0;
+};
+
+}  // namespace sound
