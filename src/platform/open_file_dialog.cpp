@@ -1,0 +1,96 @@
+#include "platform/open_file_dialog.h"
+
+#include <QFileDialog>
+#include <QStringList>
+#include <vector>
+
+namespace platform {
+namespace {
+
+OpenFileDlgHook& Hook() {
+    static OpenFileDlgHook hook;
+    return hook;
+}
+
+// The fields of a NUL-separated list, up to the empty field that ends it.
+std::vector<QString> SplitAtNuls(const std::string& list) {
+    std::vector<QString> fields;
+    std::string::size_type begin = 0;
+    while (begin < list.size()) {
+        std::string::size_type end = list.find('\0', begin);
+        if (end == std::string::npos) end = list.size();
+        if (end == begin) break;
+        fields.push_back(QString::fromStdString(list.substr(begin, end - begin)));
+        begin = end + 1;
+    }
+    return fields;
+}
+
+// "*.bmp" becomes "*.[bB][mM][pP]": desktops' dialogs compare names with
+// letter case, and cameras write PHOTO.JPG.
+QString CaseBlind(const QString& pattern) {
+    QString blind;
+    bool inSet = false;
+    for (const QChar c : pattern) {
+        if (c == u'[') inSet = true;
+        if (c == u']') inSet = false;
+        const bool asciiLetter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        if (asciiLetter && !inSet) {
+            blind += u'[';
+            blind += c.toLower();
+            blind += c.toUpper();
+            blind += u']';
+        } else {
+            blind += c;
+        }
+    }
+    return blind;
+}
+
+QStringList Patterns(const QString& field) {
+    QStringList patterns;
+    for (const QString& raw : field.split(u';', Qt::SkipEmptyParts)) {
+        const QString pattern = raw.trimmed();
+        if (pattern.isEmpty()) continue;
+        patterns << CaseBlind(pattern);
+        if (pattern.compare(u"*.jpg", Qt::CaseInsensitive) == 0) patterns << CaseBlind(QStringLiteral("*.jpeg"));
+    }
+    return patterns;
+}
+
+// Qt's form, "description (pattern pattern)"; the dialog hides the
+// parenthesised details, so the user reads the description alone.
+QStringList NameFilters(const std::string& filter) {
+    const std::vector<QString> fields = SplitAtNuls(filter);
+    QStringList nameFilters;
+    for (std::size_t i = 0; i + 1 < fields.size(); i += 2) {
+        const QStringList patterns = Patterns(fields[i + 1]);
+        if (patterns.isEmpty()) continue;
+        nameFilters << QStringLiteral("%1 (%2)").arg(fields[i], patterns.join(u' '));
+    }
+    return nameFilters;
+}
+
+}  // namespace
+
+void SetOpenFileDlgHook(OpenFileDlgHook hook) { Hook() = std::move(hook); }
+
+std::string OpenFileDlg(QWidget* owner, const std::string& filter, const std::string& initialDir,
+                        const std::string& title) {
+    QFileDialog dialog(owner, QString::fromStdString(title), QString::fromStdString(initialDir));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList nameFilters = NameFilters(filter);
+    if (!nameFilters.isEmpty()) {
+        dialog.setNameFilters(nameFilters);
+        dialog.selectNameFilter(nameFilters.front());
+    }
+
+    const int result = Hook() ? Hook()(dialog) : dialog.exec();
+    if (result != QDialog::Accepted) return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? std::string() : chosen.front().toStdString();
+}
+
+}  // namespace platform

@@ -1,0 +1,171 @@
+// Files that are not the pictures they claim to be: each must give a failure
+// the caller sees, or a picture, and never a crash, a hang or gigabytes.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <atomic>
+#include <random>
+#include <thread>
+
+#include "platform/picture_fixtures.h"
+#include "platform/picture_loader.h"
+
+namespace {
+
+using testsupport::Encode;
+
+class LoaderRobustness : public testing::Test {
+protected:
+    std::string Put(const QString& name, const QByteArray& bytes) {
+        const QString path = folder_.filePath(name);
+        EXPECT_TRUE(testsupport::WriteBytes(path, bytes));
+        return path.toStdString();
+    }
+    std::string Path(const QString& name) const { return folder_.filePath(name).toStdString(); }
+    QTemporaryDir folder_;
+};
+
+// A small picture with detail everywhere, in each of the three types.
+QByteArray Sample(const QString& format, QSize size = QSize(64, 48)) {
+    if (format == "gif") {
+        std::vector<uint8_t> pixels;
+        for (int i = 0; i < size.width() * size.height(); ++i) pixels.push_back(uint8_t(i * 7 % 128));
+        std::vector<QRgb> palette;
+        for (int i = 0; i < 128; ++i) palette.push_back(qRgb(i * 2, 255 - i * 2, i));
+        return testsupport::Gif(size.width(), size.height(), palette, {pixels});
+    }
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, qRgb(x * 4 % 256, y * 5 % 256, (x ^ y) % 256));
+    return Encode(image, format == "bmp" ? "BMP" : "JPEG");
+}
+
+void PatchLe32(QByteArray& bytes, int at, qint32 value) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+}
+void PatchLe16(QByteArray& bytes, int at, int value) {
+    bytes[at] = char(value & 0xFF);
+    bytes[at + 1] = char((value >> 8) & 0xFF);
+}
+
+const QStringList kFormats = {"bmp", "jpg", "gif"};
+
+TEST_F(LoaderRobustness, MissingAndEmptyFilesFail) {
+    EXPECT_FALSE(platform::LoadPicture(Path("nowhere.jpg")).has_value());
+    for (const QString& format : kFormats) EXPECT_FALSE(platform::LoadPicture(Put("empty." + format, {})).has_value());
+}
+
+TEST_F(LoaderRobustness, AFolderNamedLikeAPictureFails) {
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("album.jpg"));
+    EXPECT_FALSE(platform::LoadPicture(Path("album.jpg")).has_value());
+}
+
+TEST_F(LoaderRobustness, APipeNamedLikeAPictureFailsWithoutWaitingForAWriter) {
+    const std::string fifo = Path("pipe.jpg");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // Should the loader open the pipe, this writer lets it go on to a failure
+    // instead of hanging the test, and tells on it.
+    std::atomic<bool> released{false}, openedByLoader{false};
+    std::thread writer([&] {
+        const int fd = open(fifo.c_str(), O_WRONLY);
+        openedByLoader = !released;
+        if (fd >= 0) close(fd);
+    });
+    EXPECT_FALSE(platform::LoadPicture(fifo).has_value());
+    released = true;
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    writer.join();
+    if (reader >= 0) close(reader);
+    EXPECT_FALSE(openedByLoader);
+}
+
+TEST_F(LoaderRobustness, TinyAndThinPicturesLoadAtTheirSize) {
+    for (const QString& format : kFormats) {
+        for (const QSize size : {QSize(1, 1), QSize(1, 4000), QSize(4000, 1)}) {
+            SCOPED_TRACE(format.toStdString() + " " + std::to_string(size.width()) + "x" + std::to_string(size.height()));
+            const auto picture = platform::LoadPicture(Put("thin." + format, Sample(format, size)));
+            ASSERT_TRUE(picture.has_value());
+            EXPECT_EQ(picture->size(), size);
+        }
+    }
+}
+
+TEST_F(LoaderRobustness, TruncatedFilesFailOrLoadWhatIsThere) {
+    for (const QString& format : kFormats) {
+        const QByteArray whole = Sample(format);
+        for (const int length : {1, 6, 10, 20, 60, int(whole.size() / 2), int(whole.size() - 1)}) {
+            SCOPED_TRACE(format.toStdString() + " cut to " + std::to_string(length));
+            const auto picture = platform::LoadPicture(Put("cut." + format, whole.left(length)));
+            if (length <= 10) {
+                EXPECT_FALSE(picture.has_value());  // not even a whole header
+            }
+            if (picture) {
+                EXPECT_EQ(picture->size(), QSize(64, 48));
+            }
+        }
+    }
+}
+
+TEST_F(LoaderRobustness, CorruptFilesNeverBreakTheLoader) {
+    std::mt19937 random(2024);
+    for (const QString& format : kFormats) {
+        const QByteArray whole = Sample(format);
+        for (int round = 0; round < 40; ++round) {
+            QByteArray broken = whole;
+            // Early rounds hit the header, later ones anywhere.
+            const int span = round < 20 ? std::min<int>(64, int(broken.size())) : int(broken.size());
+            for (int hits = 0; hits < 1 + round % 8; ++hits) broken[int(random() % span)] = char(random());
+            const auto picture = platform::LoadPicture(Put("broken." + format, broken));
+            if (picture) {
+                EXPECT_FALSE(picture->isNull());
+                EXPECT_LE(qint64{picture->width()} * picture->height(), platform::kMaxDecodedPixels);
+            }
+        }
+    }
+}
+
+TEST_F(LoaderRobustness, HeadersClaimingNoPixelsFail) {
+    QByteArray bmp = Sample("bmp");
+    PatchLe32(bmp, 18, 0);  // width
+    EXPECT_FALSE(platform::LoadPicture(Put("flat.bmp", bmp)).has_value());
+    QByteArray gif = Sample("gif");
+    PatchLe16(gif, 6, 0), PatchLe16(gif, 8, 0);                 // the screen
+    PatchLe16(gif, 410, 0), PatchLe16(gif, 412, 0);             // the frame
+    EXPECT_FALSE(platform::LoadPicture(Put("flat.gif", gif)).has_value());
+}
+
+long PeakResidentKb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+TEST_F(LoaderRobustness, AHugeJpegIsDecodedSmall) {
+    const std::string path = Put("huge.jpg", testsupport::FlatJpeg(20000, 20000));
+    const long before = PeakResidentKb();
+    const auto picture = platform::LoadPicture(path);
+    ASSERT_TRUE(picture.has_value());
+    const QSize minimum = platform::MinimumDecodeSize();
+    EXPECT_EQ(picture->size(), QSize(minimum.width(), minimum.width()));  // square, like the photo
+    EXPECT_LT(PeakResidentKb() - before, 200 * 1024);                      // a full decode takes 1.6 GB
+}
+
+TEST_F(LoaderRobustness, HugeBitmapsAndGifsFailBeforeDecoding) {
+    // Only the headers are huge: the pixels would have to be read at full size.
+    QByteArray bmp = Sample("bmp");
+    PatchLe32(bmp, 18, 20000), PatchLe32(bmp, 22, 20000);
+    QByteArray gif = Sample("gif");
+    PatchLe16(gif, 6, 20000), PatchLe16(gif, 8, 20000);
+    PatchLe16(gif, 410, 20000), PatchLe16(gif, 412, 20000);
+    const long before = PeakResidentKb();
+    EXPECT_FALSE(platform::LoadPicture(Put("huge.bmp", bmp)).has_value());
+    EXPECT_FALSE(platform::LoadPicture(Put("huge.gif", gif)).has_value());
+    EXPECT_LT(PeakResidentKb() - before, 200 * 1024);
+}
+
+}  // namespace
