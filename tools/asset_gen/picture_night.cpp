@@ -299,6 +299,35 @@ void paintFishPicture(QPainter &p)
         p.drawEllipse(f + QPointF(-46 + i * 4, -16 - i * 12), 3 + i, 3 + i);
 }
 
+// A child's crayon drawing pinned up by the window.
+void paintDrawing(QPainter &p)
+{
+    const QRectF sheet(14, 168, 68, 84);
+    p.save();
+    p.translate(sheet.center());
+    p.rotate(-4);
+    p.translate(-sheet.center());
+    p.setPen(QPen(QColor(0x8a, 0x7a, 0x6a), 1));
+    p.setBrush(QColor(0xff, 0xfa, 0xec));
+    p.drawRect(sheet);
+    p.setBrush(QColor(0xe0, 0x3a, 0x3a));
+    p.drawEllipse(QPointF(sheet.center().x(), sheet.top() + 3), 4, 4);
+    // A cat's face, as drawn by a small hand.
+    const QPointF f(sheet.center().x(), sheet.top() + 44);
+    p.setPen(QPen(QColor(0xf0, 0x8a, 0x2a), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(f, 20, 17);
+    p.drawPolyline(QPolygonF({f + QPointF(-18, -8), f + QPointF(-16, -26), f + QPointF(-6, -16)}));
+    p.drawPolyline(QPolygonF({f + QPointF(18, -8), f + QPointF(16, -26), f + QPointF(6, -16)}));
+    p.setPen(QPen(QColor(0x3a, 0x3a, 0x8a), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPoint(f + QPointF(-7, -3));
+    p.drawPoint(f + QPointF(7, -3));
+    p.drawArc(QRectF(f.x() - 6, f.y() + 1, 12, 8), 200 * 16, 140 * 16);
+    p.setPen(QPen(QColor(0x3a, 0xa0, 0x4a), 2.5));
+    p.drawLine(QPointF(sheet.left() + 6, sheet.bottom() - 10), QPointF(sheet.right() - 6, sheet.bottom() - 12));
+    p.restore();
+}
+
 // Nearly eleven: well past a cat's bedtime.
 void paintClock(QPainter &p)
 {
@@ -595,6 +624,7 @@ QImage drawNightPicture()
         paintRodAndGarland(p, rng);
         paintFishPicture(p);
         paintClock(p);
+        paintDrawing(p);
         paintFloor(p, rng);
         paintRug(p);
         paintBooks(p);
