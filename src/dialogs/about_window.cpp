@@ -1,0 +1,132 @@
+#include "dialogs/about_window.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include "dialogs/mail_link.h"
+#include "dialogs/stretched_image.h"
+#include "dialogs/window_frame.h"
+#include "engine/game.h"
+#include "platform/shell.h"
+#include "platform/twips.h"
+
+// The logo frames are compiled into this static library; a library's
+// resources register only when asked to.
+static void InitLogoResources() { Q_INIT_RESOURCE(about_logo); }
+
+namespace dialogs {
+namespace {
+
+const QColor kLightGrey(192, 192, 192);
+
+QPointer<AboutWindow>& Instance() {
+    static QPointer<AboutWindow> window;
+    return window;
+}
+
+void PaintLightGrey(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, kLightGrey);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* MakeLabel(QWidget* parent, QLabel* label, int left, int top, int width, int height) {
+    label->setParent(parent);
+    label->setGeometry(platform::TwipsRect(left, top, width, height));
+    return label;
+}
+
+}  // namespace
+
+QImage LogoPicture(int index) {
+    if (index < 1 || index > kLogoFrames) return QImage();
+    InitLogoResources();
+    return QImage(QStringLiteral(":/about/logo%1.bmp").arg(index), "BMP");
+}
+
+AboutWindow::AboutWindow() : QWidget(nullptr) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    SetFixedDialogFrame(this, 2910, 2790);
+    PaintLightGrey(this);
+    QFont font(QStringLiteral("ＭＳ ゴシック"), 9, QFont::Normal);
+    setFont(font);
+
+    auto* fraAbout = new QFrame(this);
+    fraAbout->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    fraAbout->setGeometry(platform::TwipsRect(60, 60, 2775, 2175));
+    PaintLightGrey(fraAbout);
+
+    imgLogoWk_ = new StretchedImage(fraAbout);
+    imgLogoWk_->setGeometry(platform::TwipsRect(120, 180, 2535, 975));
+
+    auto* lblAbout = MakeLabel(fraAbout, new QLabel(QString::fromUtf8(engine::kProgramTitle)), 0, 1260, 2295, 195);
+    lblAbout->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    MakeLabel(fraAbout, new QLabel(QStringLiteral("Produced By Ze･Lo･Vin")), 180, 1560, 1935, 195);
+    Label6_ = new MailLink(QStringLiteral("E-mail:") + QString::fromUtf8(kAuthorMail), fraAbout);
+    MakeLabel(fraAbout, Label6_, 180, 1860, 2475, 195);
+    Label6_->setToolTip(QStringLiteral("作者へメールを送信します。"));
+    Label6_->OnClick([this] { Label6_Click(); });
+
+    cmdAbout_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdAbout_->setGeometry(platform::TwipsRect(900, 2340, 1095, 375));
+    cmdAbout_->setDefault(true);
+    cmdAbout_->setFocus(Qt::OtherFocusReason);
+    connect(cmdAbout_, &QPushButton::clicked, this, &AboutWindow::cmdAbout_Click);
+
+    for (int i = 1; i <= kLogoFrames; ++i) imgLogo_[i] = LogoPicture(i);
+
+    Timer1_ = new QTimer(this);
+    Timer1_->setInterval(kLogoIntervalMs);
+    connect(Timer1_, &QTimer::timeout, this, &AboutWindow::Timer1_Timer);
+
+    Form_Load();
+    // Enabled in the design: the timer runs from load until the window goes.
+    Timer1_->start();
+}
+
+void AboutWindow::Form_Load() {
+    imgLogoWk_->SetPicture(imgLogo_[1]);
+    CentreOnScreen(this);
+}
+
+void AboutWindow::Timer1_Timer() {
+    LogoFrame_ = static_cast<int16_t>(LogoFrame_ + 1);
+    imgLogoWk_->SetPicture(imgLogo_[LogoFrame_]);
+    if (LogoFrame_ == kLogoFrames) LogoFrame_ = 0;
+}
+
+void AboutWindow::Label6_Click() { platform::OpenUrl(std::string("mailto:") + kAuthorMail); }
+
+void AboutWindow::cmdAbout_Click() { close(); }
+
+QLabel* AboutWindow::Label6() const { return Label6_; }
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    // "OK" is the default and the cancel button: Enter and Esc press it.
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            cmdAbout_->click();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+AboutWindow* ShowAboutWindow() {
+    if (!Instance()) Instance() = new AboutWindow;
+    ShowOrBringForward(Instance());
+    return Instance();
+}
+
+AboutWindow* AboutWindowInstance() { return Instance(); }
+
+void OpenHelp(const std::string& appDir) { platform::ShellExecuteOpen(appDir + kHelpFileName); }
+
+}  // namespace dialogs

@@ -1,0 +1,24 @@
+#pragma once
+// A label that reads as a link: blue, underlined, a pointing hand, and a
+// click when the button is released over it.
+#include <QLabel>
+#include <functional>
+
+namespace dialogs {
+
+class MailLink : public QLabel {
+public:
+    MailLink(const QString& text, QWidget* parent);
+
+    void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::function<void()> onClick_;
+    bool pressed_ = false;
+};
+
+}  // namespace dialogs

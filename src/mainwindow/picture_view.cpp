@@ -1,0 +1,66 @@
+#include "mainwindow/picture_view.h"
+
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+
+#include "dialogs/stretched_image.h"
+#include "dialogs/window_frame.h"
+#include "platform/twips.h"
+
+namespace mainwindow {
+namespace {
+
+QPointer<PictureView>& Instance() {
+    static QPointer<PictureView> window;
+    return window;
+}
+
+}  // namespace
+
+PictureView::PictureView(const QImage& picture1) : QWidget(nullptr) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    dialogs::SetFixedDialogFrame(this, 3135, 3570);
+
+    Image1_ = new dialogs::StretchedImage(this);
+    Image1_->setGeometry(platform::TwipsRect(120, 120, 2895, 2895));
+    cmdPic_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdPic_->setGeometry(platform::TwipsRect(960, 3120, 1095, 375));
+    cmdPic_->setDefault(true);
+    cmdPic_->setFocus(Qt::OtherFocusReason);
+    connect(cmdPic_, &QPushButton::clicked, this, &PictureView::cmdPic_Click);
+
+    Form_Load(picture1);
+}
+
+void PictureView::Form_Load(const QImage& picture1) {
+    // QImage shares its pixels and copies them on write, so a picture chosen
+    // later in the main window does not reach this window.
+    Image1_->SetPicture(picture1);
+    dialogs::CentreOnScreen(this);
+}
+
+void PictureView::cmdPic_Click() { close(); }
+
+void PictureView::keyPressEvent(QKeyEvent* event) {
+    // "OK" is the default and the cancel button: Enter and Esc press it.
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            cmdPic_->click();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+PictureView* ShowPictureView(const QImage& picture1) {
+    if (!Instance()) Instance() = new PictureView(picture1);
+    dialogs::ShowOrBringForward(Instance());
+    return Instance();
+}
+
+PictureView* PictureViewInstance() { return Instance(); }
+
+}  // namespace mainwindow

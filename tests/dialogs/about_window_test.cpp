@@ -1,0 +1,135 @@
+// The about window: the logo animation tick by tick, closing, the mail link.
+#include <QFontInfo>
+#include <QLabel>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "dialogs/stretched_image.h"
+#include "dialogs_fixture.h"
+
+namespace dialogs_test {
+namespace {
+
+class AboutWindowTest : public DialogsTest {
+protected:
+    // One 700 ms period: the timer's own signal, so the connection is tested too.
+    static void Tick(dialogs::AboutWindow* window) {
+        ASSERT_TRUE(QMetaObject::invokeMethod(window->Timer1(), "timeout", Qt::DirectConnection));
+    }
+
+    // Which logo frame the window shows, by its pixels; 0 for none of them.
+    static int ShownFrame(const dialogs::AboutWindow* window) {
+        for (int i = 1; i <= dialogs::kLogoFrames; ++i)
+            if (window->imgLogoWk()->Picture() == dialogs::LogoPicture(i)) return i;
+        return 0;
+    }
+};
+
+TEST_F(AboutWindowTest, LogoFramesAreFourDifferentPictures) {
+    for (int i = 1; i <= dialogs::kLogoFrames; ++i) {
+        const QImage frame = dialogs::LogoPicture(i);
+        ASSERT_FALSE(frame.isNull()) << i;
+        EXPECT_EQ(frame.size(), QSize(200, 100)) << i;
+        for (int j = 1; j < i; ++j) EXPECT_NE(frame, dialogs::LogoPicture(j)) << i << " vs " << j;
+    }
+    EXPECT_TRUE(dialogs::LogoPicture(0).isNull());
+    EXPECT_TRUE(dialogs::LogoPicture(5).isNull());
+}
+
+TEST_F(AboutWindowTest, AnimatesAsTheTimerTicks) {
+    auto* window = dialogs::ShowAboutWindow();
+    EXPECT_EQ(window->Timer1()->interval(), 700);
+    EXPECT_TRUE(window->Timer1()->isActive());
+    EXPECT_EQ(window->LogoFrame(), 0);
+    EXPECT_EQ(ShownFrame(window), 1);
+
+    // At 700 ms frame 1 still, 1400 ms frame 2, ... 2800 ms frame 4, 3500 ms frame 1.
+    const int expected[] = {1, 2, 3, 4, 1, 2, 3, 4, 1};
+    for (int shown : expected) {
+        Tick(window);
+        EXPECT_EQ(ShownFrame(window), shown);
+        EXPECT_GE(window->LogoFrame(), 0);
+        EXPECT_LE(window->LogoFrame(), 3);
+    }
+}
+
+TEST_F(AboutWindowTest, BringingForwardKeepsTheAnimationGoing) {
+    auto* window = dialogs::ShowAboutWindow();
+    Tick(window);
+    Tick(window);
+    EXPECT_EQ(dialogs::ShowAboutWindow(), window);
+    EXPECT_EQ(ShownFrame(window), 2);
+    Tick(window);
+    EXPECT_EQ(ShownFrame(window), 3);
+}
+
+TEST_F(AboutWindowTest, EachOpeningStartsAtFrameOne) {
+    auto* window = dialogs::ShowAboutWindow();
+    Tick(window);
+    Tick(window);
+    window->cmdAbout()->click();
+    Settle();
+    ASSERT_EQ(dialogs::AboutWindowInstance(), nullptr);
+    window = dialogs::ShowAboutWindow();
+    EXPECT_EQ(ShownFrame(window), 1);
+    Tick(window);
+    EXPECT_EQ(ShownFrame(window), 1);
+}
+
+TEST_F(AboutWindowTest, EnterEscAndOKCloseIt) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        auto* window = dialogs::ShowAboutWindow();
+        Activate(window);
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
+        Settle();
+        EXPECT_EQ(dialogs::AboutWindowInstance(), nullptr) << key;
+    }
+    auto* window = dialogs::ShowAboutWindow();
+    QTest::mouseClick(window->cmdAbout(), Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(dialogs::AboutWindowInstance(), nullptr);
+}
+
+TEST_F(AboutWindowTest, MailLinkOpensANewMessageToTheAuthor) {
+    auto* window = dialogs::ShowAboutWindow();
+    QLabel* link = window->Label6();
+    EXPECT_EQ(link->text(), "E-mail:pernoka@example.jp");
+    EXPECT_EQ(link->toolTip(), "作者へメールを送信します。");
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_TRUE(link->font().underline());
+    EXPECT_TRUE(shellCalls.empty());
+
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(shellCalls.size(), 1u);
+    EXPECT_EQ(shellCalls[0], ShellCall("url", "mailto:pernoka@example.jp"));
+
+    // A press that ends outside the link is no click.
+    QTest::mousePress(link, Qt::LeftButton);
+    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_EQ(shellCalls.size(), 1u);
+}
+
+TEST_F(AboutWindowTest, DesignedInLightGreyWithTheGothicFont) {
+    auto* window = dialogs::ShowAboutWindow();
+    EXPECT_EQ(window->size(), QSize(194, 186));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->windowTitle(), "ペルノカ Ver.0.2");
+    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_EQ(window->grab().toImage().pixelColor(1, 1), QColor(192, 192, 192));
+    // "ＭＳ ゴシック" resolves to the installed Japanese gothic, for every label.
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        EXPECT_EQ(label->font().pointSize(), 9) << label->text().toStdString();
+        EXPECT_EQ(QFontInfo(label->font()).family(), platform::JapaneseGothicFamily()) << label->text().toStdString();
+    }
+    EXPECT_EQ(window->cmdAbout()->geometry(), QRect(60, 156, 73, 25));
+    EXPECT_TRUE(window->cmdAbout()->isDefault());
+    // The logo sits in the frame, at (60 + 120, 60 + 180) twips.
+    EXPECT_EQ(window->imgLogoWk()->mapTo(window, QPoint(0, 0)), QPoint(12, 16));
+    EXPECT_EQ(window->imgLogoWk()->size(), QSize(169, 65));
+}
+
+}  // namespace
+}  // namespace dialogs_test

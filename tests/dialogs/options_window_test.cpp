@@ -1,0 +1,177 @@
+// The options window: what it offers, what "ＯＫ" stores, and the keys.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "dialogs_fixture.h"
+#include "engine/msgbox_codes.h"
+#include "support/scripted_msgbox.h"
+
+namespace dialogs_test {
+namespace {
+
+class OptionsWindowTest : public DialogsTest {
+protected:
+    dialogs::OptionsWindow* Open() {
+        dialogs::OptionsWindow* window = dialogs::ShowOptionsWindow(globals);
+        Activate(window);
+        return window;
+    }
+
+    // Presses "ＯＫ" and lets the window go if it closed.
+    void PressOK(dialogs::OptionsWindow* window) {
+        QTest::mouseClick(window->cmdOK(), Qt::LeftButton);
+        Settle();
+    }
+
+    engine::Globals globals;
+    engine::GameState state;
+};
+
+TEST_F(OptionsWindowTest, OffersFifteenSelectedOnEveryLoad) {
+    globals.ClickSu = 15;
+    auto* window = Open();
+    window->txtClickSu()->setText("20");
+    PressOK(window);
+    ASSERT_EQ(globals.ClickSu, 20);
+    EXPECT_EQ(dialogs::OptionsWindowInstance(), nullptr);
+
+    window = Open();
+    EXPECT_EQ(window->txtClickSu()->text(), "15");
+    EXPECT_EQ(window->txtClickSu()->selectedText(), "15");
+    PressOK(window);
+    EXPECT_EQ(globals.ClickSu, 15);
+}
+
+TEST_F(OptionsWindowTest, EmptyBoxKeepsTheValueAndCloses) {
+    globals.ClickSu = 42;
+    auto* window = Open();
+    window->txtClickSu()->clear();
+    PressOK(window);
+    EXPECT_EQ(globals.ClickSu, 42);
+    EXPECT_EQ(dialogs::OptionsWindowInstance(), nullptr);
+}
+
+TEST_F(OptionsWindowTest, TypingReplacesTheSelectionAndLeadingZeroIsDropped) {
+    auto* window = Open();
+    QTest::keyClicks(window->txtClickSu(), "7");
+    EXPECT_EQ(window->txtClickSu()->text(), "7");
+    PressOK(window);
+    EXPECT_EQ(globals.ClickSu, 7);
+
+    window = Open();
+    QTest::keyClicks(window->txtClickSu(), "07");
+    PressOK(window);
+    EXPECT_EQ(globals.ClickSu, 7);
+}
+
+TEST_F(OptionsWindowTest, BoxTakesAtMostTwoDigits) {
+    auto* window = Open();
+    QLineEdit* box = window->txtClickSu();
+    QTest::keyClicks(box, "123");
+    EXPECT_EQ(box->text(), "12");
+
+    box->selectAll();
+    QTest::keyClicks(box, "a-5x");
+    EXPECT_EQ(box->text(), "5");
+
+    // Pasted text goes through the same check.
+    box->clear();
+    box->insert("ab");
+    EXPECT_EQ(box->text(), "");
+}
+
+TEST_F(OptionsWindowTest, EnterMovesTheFocusToOKWithoutClosing) {
+    globals.ClickSu = 15;
+    auto* window = Open();
+    ASSERT_EQ(window->focusWidget(), window->txtClickSu());
+    QTest::keyClicks(window->txtClickSu(), "30");
+    QTest::keyClick(window->txtClickSu(), Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(dialogs::OptionsWindowInstance(), window);
+    EXPECT_EQ(window->focusWidget(), window->cmdOK());
+    EXPECT_EQ(globals.ClickSu, 15);
+
+    // Enter on the focused button presses it.
+    QTest::keyClick(window->cmdOK(), Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(globals.ClickSu, 30);
+    EXPECT_EQ(dialogs::OptionsWindowInstance(), nullptr);
+}
+
+TEST_F(OptionsWindowTest, LeavingTheBoxAnyWayPutsTheFocusOnOK) {
+    auto* window = Open();
+    QTest::keyClick(window->txtClickSu(), Qt::Key_Tab);
+    Settle();
+    EXPECT_EQ(window->focusWidget(), window->cmdOK());
+}
+
+TEST_F(OptionsWindowTest, RefusedDuringAGameAndOpensAgainAfterReset) {
+    testsupport::ScriptedMsgBox boxes;
+    state.ShuffleLimit = 15;
+    dialogs::m8_Click(state, globals);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].prompt, "ゲームが開始されていますので選択できません。");
+    EXPECT_EQ(boxes.Shown()[0].title, "エラー");
+    EXPECT_EQ(boxes.Shown()[0].buttons, engine::vbOKOnly);
+    EXPECT_EQ(dialogs::OptionsWindowInstance(), nullptr);
+
+    state.ShuffleLimit = 0;
+    dialogs::m8_Click(state, globals);
+    EXPECT_EQ(boxes.Shown().size(), 1u);
+    ASSERT_NE(dialogs::OptionsWindowInstance(), nullptr);
+    EXPECT_TRUE(dialogs::OptionsWindowInstance()->isVisible());
+}
+
+TEST_F(OptionsWindowTest, OpeningAgainBringsItForwardWithoutReset) {
+    auto* window = Open();
+    window->txtClickSu()->setText("4");
+    dialogs::m8_Click(state, globals);
+    EXPECT_EQ(dialogs::OptionsWindowInstance(), window);
+    EXPECT_EQ(window->txtClickSu()->text(), "4");
+}
+
+TEST_F(OptionsWindowTest, ZeroIsRefusedAndTheWindowStaysOpen) {
+    testsupport::ScriptedMsgBox boxes;
+    globals.ClickSu = 25;
+    auto* window = Open();
+    for (const char* zero : {"0", "00"}) {
+        window->txtClickSu()->setText(zero);
+        PressOK(window);
+        EXPECT_EQ(globals.ClickSu, 25) << zero;
+        ASSERT_EQ(dialogs::OptionsWindowInstance(), window) << zero;
+    }
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_EQ(boxes.Shown()[0].prompt, "1から99までの数字を入力して下さい。");
+    EXPECT_EQ(boxes.Shown()[0].title, "エラー");
+    EXPECT_EQ(boxes.Shown()[0].buttons, engine::vbOKOnly);
+    // The player can type the fix straight away.
+    EXPECT_EQ(window->focusWidget(), window->txtClickSu());
+    EXPECT_EQ(window->txtClickSu()->selectedText(), "00");
+}
+
+TEST_F(OptionsWindowTest, CloseBoxStoresNothing) {
+    globals.ClickSu = 15;
+    auto* window = Open();
+    window->txtClickSu()->setText("50");
+    window->close();
+    Settle();
+    EXPECT_EQ(globals.ClickSu, 15);
+    EXPECT_EQ(dialogs::OptionsWindowInstance(), nullptr);
+}
+
+TEST_F(OptionsWindowTest, DesignedAsAFixedDialogInTheMiddleOfTheScreen) {
+    auto* window = Open();
+    EXPECT_EQ(window->size(), QSize(164, 74));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->windowTitle(), "ペルノカ Ver.0.2");
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMinMaxButtonsHint);
+    EXPECT_EQ(window->txtClickSu()->geometry(), QRect(49, 21, 29, 21));
+    EXPECT_EQ(window->cmdOK()->geometry(), QRect(119, 49, 43, 22));
+    EXPECT_EQ(window->cmdOK()->text(), "ＯＫ");
+    const QRect screen = window->screen()->geometry();
+    EXPECT_LE((window->frameGeometry().center() - screen.center()).manhattanLength(), 2);
+}
+
+}  // namespace
+}  // namespace dialogs_test
