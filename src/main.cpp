@@ -1,31 +1,27 @@
 // ペルノカ: starting the program creates the main window and shows it.
 #include <QApplication>
 
+#include "mainwindow/app_icon.h"
 #include "mainwindow/main_window.h"
-#include "platform/clock_random.h"
 #include "platform/app_setup.h"
-
-namespace {
-
-// Silent stand-in until the audio engine is wired in.
-class NoSound final : public engine::SoundPort {
-public:
-    void MidiPlay(const std::string&) override {}
-    void MidiStop() override {}
-    void WavePlay(const std::string&) override {}
-    void WaveStop() override {}
-};
-
-}  // namespace
+#include "platform/audio/audio.h"
+#include "platform/clock_random.h"
+#include "platform/end_process.h"
+#include "sound/sound.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pernoka"));
     platform::PrepareJapaneseApplication();
+    QApplication::setWindowIcon(mainwindow::AppIcon());
 
-    NoSound sound;
+    // The audio thread must be stopped before the process goes.
+    platform::AtEndProcess([] { platform::ShutdownAudio(); });
+    std::unique_ptr<sound::Module1Sound> sound = sound::CreateSystemSound();
     platform::ClockRandom random;
-    mainwindow::Form1 form1(sound, random);
+    mainwindow::Form1 form1(*sound, random);
     form1.show();
-    return app.exec();
+    const int status = app.exec();
+    platform::ShutdownAudio();
+    return status;
 }

@@ -9,12 +9,13 @@
 #include "engine/game.h"
 #include "engine/game_state.h"
 #include "mainwindow/move_painting_sound.h"
+#include "sound/bgm_switch.h"
 
 namespace mainwindow {
 
 class TileWidget;
 
-class Form1 final : public QMainWindow, private engine::WindowPort {
+class Form1 final : public QMainWindow, private engine::WindowPort, private sound::BgmMenu {
 public:
     Form1(engine::SoundPort& sound, engine::RandomSource& random);
     ~Form1() override;
@@ -68,6 +69,10 @@ private:
     void SetBackColor(uint32_t rgb) override;
     int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
     void EndProcess() override;
+
+    // sound::BgmMenu
+    void SetChecked(int16_t index, bool checked) override { m3a_[index]->setChecked(checked); }
+    bool IsChecked(int16_t index) const override { return m3a_[index]->isChecked(); }
 
     engine::GameState state_;
     engine::Globals globals_;

@@ -80,6 +80,7 @@ board_size() {
   read -r w h < <(identify -format '%w %h' "$WORK/shot.png")
   rows=$(convert "$WORK/shot.png" -colorspace gray -scale "1x${h}!" -depth 8 txt:- | grep -c '#000000' || true)
   top=$((h - rows))
+  [ "$rows" -gt 0 ] || { echo "0x0"; return; }
   cols=$(convert "$WORK/shot.png" -crop "${w}x${rows}+0+${top}" +repage -colorspace gray -scale "${w}x1!" -depth 8 txt:- |
     grep -c '#000000' || true)
   echo "${cols}x${rows}"
@@ -99,4 +100,34 @@ pick_menu() {
   for ((i = 0; i < downs; i++)); do xdotool key Down; done
   xdotool key Return
   sleep 0.3
+}
+
+# Menu-bar positions of the titles, and the height of the bar, in the window.
+MENU_START_X=24
+MENU_PICTURE_X=64
+MENU_BGM_X=112
+MENU_VIEW_X=156
+MENU_OPTIONS_X=201
+MENU_HELP_X=247
+
+menu_bar_height() {
+  local id=$1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  echo $((HEIGHT - 289))
+}
+
+# Presses every cell of an n × n board once, stopping when the title changes.
+click_cells_until_title() {
+  local id=$1 n=$2 want=$3 bar col row cellw cellh
+  bar=$(menu_bar_height "$id")
+  cellw=$((317 / n))
+  cellh=$((289 / n))
+  for row in $(seq 0 $((n - 1))); do
+    for col in $(seq 0 $((n - 1))); do
+      click_at "$id" $((col * cellw + cellw / 2)) $((bar + row * cellh + cellh / 2))
+      sleep 0.15
+      [ "$(xdotool getwindowname "$id")" = "$want" ] && return 0
+    done
+  done
+  return 1
 }
