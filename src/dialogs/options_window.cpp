@@ -32,10 +32,12 @@ QPointer<OptionsWindow>& Instance() {
 QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     QRect rect = platform::TwipsRect(left, top, width, height);
-    // The box's line must stay readable with the substitute font: a label
-    // grows to its text where the window has room.
+    // The substitute font draws every full-width character 12 pixels wide,
+    // which the design did not allow for: a label grows to its text, and a
+    // label that would run past the window's edge moves left to end there.
     const int needed = label->sizeHint().width();
-    if (rect.width() < needed) rect.setWidth(std::min(needed, parent->width() - rect.left()));
+    if (rect.width() < needed) rect.setWidth(needed);
+    if (rect.left() + needed > parent->width()) rect.moveLeft(std::max(0, parent->width() - needed));
     label->setGeometry(rect);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;

@@ -1,4 +1,5 @@
 // The options window: what it offers, what "ＯＫ" stores, and the keys.
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -169,6 +170,13 @@ TEST_F(OptionsWindowTest, DesignedAsAFixedDialogInTheMiddleOfTheScreen) {
     EXPECT_EQ(window->txtClickSu()->geometry(), QRect(49, 21, 29, 21));
     EXPECT_EQ(window->cmdOK()->geometry(), QRect(119, 49, 43, 22));
     EXPECT_EQ(window->cmdOK()->text(), "ＯＫ");
+    // Every label reads whole with the substitute font and clear of the box.
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
+        const QRect text(label->pos(), QSize(textWidth, label->height()));
+        EXPECT_TRUE(window->rect().contains(text)) << label->text().toStdString();
+        EXPECT_FALSE(text.intersects(window->txtClickSu()->geometry())) << label->text().toStdString();
+    }
     const QRect screen = window->screen()->geometry();
     EXPECT_LE((window->frameGeometry().center() - screen.center()).manhattanLength(), 2);
 }
