@@ -1,0 +1,194 @@
+#include "mainwindow/picture_select.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "engine/msgbox_codes.h"
+#include "platform/picture_fixtures.h"
+#include "platform/scripted_file_dialog.h"
+#include "support/scripted_msgbox.h"
+
+namespace {
+
+using testsupport::Encode;
+using testsupport::Near;
+using testsupport::ScriptedFileDialog;
+using testsupport::ScriptedMsgBox;
+using testsupport::TwoColour;
+
+const QColor kOldColour(200, 200, 0);
+
+// A picture already chosen, so that what a command keeps can be told from
+// what it replaces.
+class PictureSelect : public testing::Test {
+protected:
+    PictureSelect() {
+        globals_.AppDir = folder_.path().toStdString() + "/";
+        state_.PicturePath = "/earlier/choice.jpg";
+        state_.PictureLoaded = 1;
+        picture1_ = TwoColour(10, 10, kOldColour, kOldColour);
+    }
+    QString Put(const QString& name, const QImage& image, const char* format = "JPEG") {
+        const QString path = folder_.filePath(name);
+        EXPECT_TRUE(testsupport::WriteBytes(path, Encode(image, format)));
+        return path;
+    }
+    void ExpectPictureKept() {
+        EXPECT_EQ(picture1_.size(), QSize(10, 10));
+        EXPECT_EQ(picture1_.pixelColor(5, 5), kOldColour);
+        EXPECT_EQ(state_.PictureLoaded, 1);
+    }
+
+    QTemporaryDir folder_;
+    engine::GameState state_;
+    engine::Globals globals_;
+    QImage picture1_;
+    ScriptedMsgBox boxes_;
+    ScriptedFileDialog dialog_;
+};
+
+TEST_F(PictureSelect, AllThreeCommandsRefuseWhileAGameIsOn) {
+    state_.DivCount = 4;
+    Put("pantira.jpg", TwoColour(40, 40, Qt::red, Qt::red));
+    Put("nemaki.jpg", TwoColour(40, 40, Qt::blue, Qt::blue));
+    dialog_.Choose(folder_.filePath("pantira.jpg"));
+
+    mainwindow::m2a_Click(state_, picture1_, nullptr);
+    mainwindow::m2b_Click(state_, globals_, picture1_);
+    mainwindow::m2c_Click(state_, globals_, picture1_);
+
+    ASSERT_EQ(boxes_.Shown().size(), 3u);
+    for (const auto& box : boxes_.Shown()) {
+        EXPECT_EQ(box.prompt, "ゲームが開始されていますので選択できません。");
+        EXPECT_EQ(box.buttons, engine::vbOKOnly);
+        EXPECT_EQ(box.title, "エラー");
+    }
+    EXPECT_TRUE(dialog_.Seen().empty());
+    EXPECT_EQ(state_.PicturePath, "/earlier/choice.jpg");
+    EXPECT_EQ(state_.DivCount, 4);
+    ExpectPictureKept();
+}
+
+TEST_F(PictureSelect, ChoosingAsksForAPictureFileInTheCurrentFolder) {
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder_.path()));
+    mainwindow::m2a_Click(state_, picture1_, nullptr);
+    QDir::setCurrent(before);
+
+    ASSERT_EQ(dialog_.Seen().size(), 1u);
+    const auto& seen = dialog_.Seen().front();
+    EXPECT_EQ(seen.title, "画像ファイルの選択");
+    EXPECT_EQ(seen.shownTypes, QStringList({"ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp)", "JPEGｲﾒｰｼﾞ(*.jpg)", "GIFｲﾒｰｼﾞ(*.gif)"}));
+    EXPECT_EQ(seen.preselectedType, 0);
+    EXPECT_EQ(seen.directory, QDir(folder_.path()).absolutePath());
+    EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
+}
+
+TEST_F(PictureSelect, ChoosingAFileLoadsIt) {
+    const QString path = Put("chosen.bmp", TwoColour(40, 30, Qt::red, Qt::blue), "BMP");
+    state_.PictureLoaded = 0;
+    dialog_.Choose(path);
+    mainwindow::m2a_Click(state_, picture1_, nullptr);
+    EXPECT_EQ(state_.PicturePath, path.toStdString());
+    EXPECT_EQ(state_.PictureLoaded, 1);
+    EXPECT_EQ(picture1_.size(), QSize(40, 30));
+    EXPECT_EQ(picture1_.pixelColor(35, 15), QColor(Qt::blue));
+    EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(PictureSelect, ChoosingAFileInAFolderWithSpacesAndJapanese) {
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("夏休み の 写真"));
+    const QString path = folder_.filePath("夏休み の 写真/せんたく もの.gif");
+    ASSERT_TRUE(testsupport::WriteBytes(path, testsupport::Gif(4, 4, {qRgb(0, 0, 255)}, {std::vector<uint8_t>(16, 0)})));
+    dialog_.Choose(path);
+    mainwindow::m2a_Click(state_, picture1_, nullptr);
+    EXPECT_EQ(state_.PicturePath, path.toStdString());
+    EXPECT_EQ(picture1_.size(), QSize(4, 4));
+    EXPECT_EQ(picture1_.pixelColor(1, 1), QColor(Qt::blue));
+}
+
+TEST_F(PictureSelect, CancellingKeepsThePictureAlreadyChosen) {
+    dialog_.Choose({});
+    mainwindow::m2a_Click(state_, picture1_, nullptr);
+    EXPECT_EQ(dialog_.Seen().size(), 1u);
+    EXPECT_EQ(state_.PicturePath, "/earlier/choice.jpg");
+    ExpectPictureKept();
+    EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(PictureSelect, AnUnreadableChosenFileEndsSilentlyWithItsPathKept) {
+    const QString path = folder_.filePath("holiday.jpg");
+    ASSERT_TRUE(testsupport::WriteBytes(path, "\xFF\xD8 not really a photo"));
+    dialog_.Choose(path);
+    mainwindow::m2a_Click(state_, picture1_, nullptr);
+    EXPECT_EQ(state_.PicturePath, path.toStdString());
+    ExpectPictureKept();
+    EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(PictureSelect, NemakiAfterPantiraReplacesThePicture) {
+    Put("pantira.jpg", TwoColour(40, 40, Qt::red, Qt::red));
+    Put("nemaki.jpg", TwoColour(30, 20, Qt::blue, Qt::blue));
+
+    mainwindow::m2b_Click(state_, globals_, picture1_);
+    EXPECT_EQ(state_.PicturePath, globals_.AppDir + "pantira.jpg");
+    EXPECT_TRUE(Near(picture1_.pixelColor(5, 5), Qt::red));
+
+    mainwindow::m2c_Click(state_, globals_, picture1_);
+    EXPECT_EQ(state_.PicturePath, globals_.AppDir + "nemaki.jpg");
+    EXPECT_EQ(state_.PictureLoaded, 1);
+    EXPECT_EQ(picture1_.size(), QSize(30, 20));
+    EXPECT_TRUE(Near(picture1_.pixelColor(5, 5), Qt::blue));
+    EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+TEST_F(PictureSelect, TheSameItemTwiceReadsTheFileAgain) {
+    Put("nemaki.jpg", TwoColour(20, 20, Qt::blue, Qt::blue));
+    mainwindow::m2c_Click(state_, globals_, picture1_);
+    Put("nemaki.jpg", TwoColour(20, 20, Qt::green, Qt::green));
+    mainwindow::m2c_Click(state_, globals_, picture1_);
+    EXPECT_TRUE(Near(picture1_.pixelColor(5, 5), Qt::green));
+}
+
+class BuiltInPictureFails : public PictureSelect, public testing::WithParamInterface<bool> {};
+
+TEST_P(BuiltInPictureFails, SaysSoAndOnlyThePathChanges) {
+    const bool nemaki = GetParam();
+    const std::string name = nemaki ? "nemaki.jpg" : "pantira.jpg";
+    ASSERT_TRUE(testsupport::WriteBytes(folder_.filePath("damaged.jpg"), "garbage"));
+    for (const bool present : {false, true}) {
+        SCOPED_TRACE(present ? "unreadable" : "missing");
+        if (present) {
+            ASSERT_TRUE(QFile::copy(folder_.filePath("damaged.jpg"), folder_.filePath(QString::fromStdString(name))));
+        }
+        nemaki ? mainwindow::m2c_Click(state_, globals_, picture1_) : mainwindow::m2b_Click(state_, globals_, picture1_);
+        EXPECT_EQ(state_.PicturePath, globals_.AppDir + name);
+        ExpectPictureKept();
+    }
+    ASSERT_EQ(boxes_.Shown().size(), 2u);
+    for (const auto& box : boxes_.Shown()) {
+        EXPECT_EQ(box.prompt, "画像を読み込めませんでした。");
+        EXPECT_EQ(box.buttons, engine::vbOKOnly);
+        EXPECT_EQ(box.title, "エラー");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PictureSelect, BuiltInPictureFails, testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "Nemaki" : "Pantira"); });
+
+TEST_F(PictureSelect, TheShippedPicturesLoadFromTheProgramsFolder) {
+    globals_.AppDir = PERNOKA_APP_DIR "/";
+    for (auto command : {&mainwindow::m2b_Click, &mainwindow::m2c_Click}) {
+        state_.PictureLoaded = 0;
+        picture1_ = QImage();
+        command(state_, globals_, picture1_);
+        EXPECT_EQ(state_.PictureLoaded, 1) << state_.PicturePath;
+        EXPECT_GE(picture1_.width(), 2 * 317);
+        EXPECT_GE(picture1_.height(), 2 * 289);
+    }
+    EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+}  // namespace
