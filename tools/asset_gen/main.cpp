@@ -118,8 +118,10 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString root = QString::fromLocal8Bit(argv[1]);
-    if (!QDir(root).exists())
-        return fail(QStringLiteral("no such folder: %1").arg(root)), 1;
+    if (!QDir(root).exists()) {
+        fail(QStringLiteral("no such folder: %1").arg(root));
+        return 1;
+    }
     const QString data = QDir(root).absoluteFilePath("data");
 
     const bool ok = writeIcons(data) && writePictures(data) && writeLogo(data);
