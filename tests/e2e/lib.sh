@@ -52,8 +52,22 @@ wait_window() {
   fail "no window titled \"$title\""
 }
 
-# Every visible window of the program with this title.
-windows_titled() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" 2>/dev/null || true; }
+# The program's visible windows other than the given one (message boxes,
+# secondary windows), newest last.
+other_windows() {
+  xdotool search --all --onlyvisible --pid "$APP_PID" --name "^${TITLE}\$" 2>/dev/null | grep -v "^$1\$" || true
+}
+
+wait_other_window() {
+  local id
+  for _ in $(seq "${2:-50}"); do
+    id=$(other_windows "$1" | tail -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 
 wait_title_of() {
   local id=$1 title=$2

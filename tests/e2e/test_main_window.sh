@@ -14,13 +14,8 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 [ "$WIDTH" = 317 ] || fail "window width $WIDTH"
 
 wmctrl -i -c "$win"
-for _ in $(seq 50); do
-  [ "$(windows_titled "$TITLE" | wc -l)" -ge 2 ] && break
-  sleep 0.1
-done
-[ "$(windows_titled "$TITLE" | wc -l)" -ge 2 ] || fail "no closing message appeared"
+box=$(wait_other_window "$win") || fail "no closing message appeared"
 kill -0 "$APP_PID" || fail "the program ended before the message was answered"
-box=$(windows_titled "$TITLE" | grep -v "^$win\$" | tail -n 1)
 xdotool windowactivate --sync "$box" 2>/dev/null || true
 xdotool key Return
 wait_exit || fail "the program ended with a failure status"
