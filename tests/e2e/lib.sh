@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "-- $*"; }
 
 cleanup() {
-  [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null || true
+  if [ -n "$APP_PID" ]; then { kill -9 "$APP_PID"; wait "$APP_PID"; } 2>/dev/null || true; fi
   [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$WORK"
