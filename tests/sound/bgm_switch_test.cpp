@@ -1,0 +1,95 @@
+// The ＢＧＭ menu handler: check marks, the switch BgmOn and the sound calls,
+// each call recorded with the value BgmOn had at that moment.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "sound/bgm_switch.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+class FakeMenu final : public sound::BgmMenu {
+public:
+    void SetChecked(int16_t index, bool checked) override {
+        marks.at(index) = checked;
+        calls.push_back(std::to_string(index) + (checked ? "+" : "-"));
+    }
+    bool IsChecked(int16_t index) const override { return marks.at(index); }
+
+    std::array<bool, 2> marks{true, false};  // start-up checks "ON"
+    std::vector<std::string> calls;
+};
+
+class RecordingPort final : public engine::SoundPort {
+public:
+    explicit RecordingPort(const int16_t& bgmOn) : bgmOn_(bgmOn) {}
+    void MidiPlay(const std::string& file) override { Log("MidiPlay " + file); }
+    void MidiStop() override { Log("MidiStop"); }
+    void WavePlay(const std::string& file) override { Log("WavePlay " + file); }
+    void WaveStop() override { Log("WaveStop"); }
+
+    std::vector<std::string> calls;
+
+private:
+    void Log(const std::string& call) { calls.push_back(call + " @" + std::to_string(bgmOn_)); }
+    const int16_t& bgmOn_;
+};
+
+class BgmSwitchTest : public ::testing::Test {
+protected:
+    void Click(int16_t index) { sound::m3a_Click(index, menu, BgmOn, port, AppDir); }
+
+    FakeMenu menu;
+    int16_t BgmOn = 1;
+    RecordingPort port{BgmOn};
+    const std::string AppDir = "/home/u/ペルノカ/";
+};
+
+TEST_F(BgmSwitchTest, OnRestartsTheTuneThenSetsTheSwitch) {
+    BgmOn = 0;
+    menu.marks = {false, true};
+    Click(sound::kBgmOnIndex);
+    EXPECT_THAT(menu.calls, ElementsAre("0-", "1-", "0+"));
+    EXPECT_THAT(menu.marks, ElementsAre(true, false));
+    EXPECT_EQ(BgmOn, 1);
+    // MidiPlay runs while the switch still reads 0.
+    EXPECT_THAT(port.calls, ElementsAre("MidiPlay /home/u/ペルノカ/QUIL9702.mid @0"));
+}
+
+TEST_F(BgmSwitchTest, OffClearsTheSwitchThenSilencesEverything) {
+    Click(sound::kBgmOffIndex);
+    EXPECT_THAT(menu.calls, ElementsAre("0-", "1-", "1+"));
+    EXPECT_THAT(menu.marks, ElementsAre(false, true));
+    EXPECT_EQ(BgmOn, 0);
+    EXPECT_THAT(port.calls, ElementsAre("MidiStop @0", "WaveStop @0"));
+}
+
+TEST_F(BgmSwitchTest, OnTwiceRestartsTwiceAndLeavesOnlyOnChecked) {
+    Click(sound::kBgmOnIndex);
+    Click(sound::kBgmOnIndex);
+    EXPECT_THAT(menu.marks, ElementsAre(true, false));
+    EXPECT_EQ(BgmOn, 1);
+    EXPECT_THAT(port.calls, ElementsAre("MidiPlay /home/u/ペルノカ/QUIL9702.mid @1",
+                                        "MidiPlay /home/u/ペルノカ/QUIL9702.mid @1"));
+}
+
+TEST_F(BgmSwitchTest, OffThenOnTurnsTheSwitchBackOn) {
+    Click(sound::kBgmOffIndex);
+    Click(sound::kBgmOnIndex);
+    EXPECT_EQ(BgmOn, 1);
+    EXPECT_THAT(menu.marks, ElementsAre(true, false));
+    EXPECT_THAT(port.calls, ElementsAre("MidiStop @0", "WaveStop @0", "MidiPlay /home/u/ペルノカ/QUIL9702.mid @0"));
+}
+
+TEST_F(BgmSwitchTest, UnknownIndexChangesNothing) {
+    Click(2);
+    Click(-1);
+    EXPECT_TRUE(menu.calls.empty());
+    EXPECT_TRUE(port.calls.empty());
+    EXPECT_EQ(BgmOn, 1);
+}
+
+}  // namespace
