@@ -8,6 +8,7 @@
 
 #include "mainwindow/main_window.h"
 #include "platform/clock_random.h"
+#include "platform/picture_loader.h"
 
 namespace {
 
@@ -66,6 +67,33 @@ void BM_ReshuffleSixBySix(benchmark::State& run) {
     }
 }
 BENCHMARK(BM_ReshuffleSixBySix)->Unit(benchmark::kMillisecond);
+
+// A 24-megapixel photo, as a camera would give: loaded, cut and shuffled.
+void BM_StartSixBySixFrom24MegapixelPhoto(benchmark::State& run) {
+    const std::string path = "/tmp/pernoka-bench-24mp.jpg";
+    {
+        QImage photo(6000, 4000, QImage::Format_RGB32);
+        QPainter painter(&photo);
+        QLinearGradient gradient(0, 0, 6000, 4000);
+        gradient.setColorAt(0, Qt::darkGreen);
+        gradient.setColorAt(1, Qt::yellow);
+        painter.fillRect(photo.rect(), gradient);
+        for (int i = 0; i < 2000; ++i) painter.drawEllipse((i * 997) % 6000, (i * 653) % 4000, 120, 90);
+        painter.end();
+        photo.save(QString::fromStdString(path), "JPEG", 90);
+    }
+    Board board;
+    for (auto _ : run) {
+        board.form.Picture1() = platform::LoadPicture(path).value_or(QImage());
+        board.form.State().PictureLoaded = 1;
+        board.form.m1a_Click(3);
+        run.PauseTiming();
+        board.form.m1b_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        run.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartSixBySixFrom24MegapixelPhoto)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

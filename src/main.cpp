@@ -12,6 +12,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pernoka"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.example.pernoka"));
     platform::PrepareJapaneseApplication();
     QApplication::setWindowIcon(mainwindow::AppIcon());
 
