@@ -5,12 +5,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
+#include "dialogs/about_window.h"
 #include "engine/msgbox_codes.h"
 #include "mainwindow/tile_widget.h"
 #include "platform/end_process.h"
+#include "platform/shell.h"
 #include "support/fake_board.h"
 #include "support/scripted_msgbox.h"
 
@@ -200,6 +203,72 @@ TEST_F(BoardWidgets, GameOverResetFromInsideTheClickedTileIsSafe) {
     EXPECT_TRUE(last.isNull());  // ...then gone
     for (int16_t i = 1; i <= 8; ++i) EXPECT_EQ(form.Tile(i), nullptr);
     EXPECT_EQ(ended, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// What the player sees while the click sound plays: the real window's surface.
+class ScreenAtClick final : public engine::SoundPort {
+public:
+    QWidget* window = nullptr;
+    QImage seen;
+    void MidiPlay(const std::string&) override {}
+    void MidiStop() override {}
+    void WavePlay(const std::string&) override {
+        seen = window->screen()->grabWindow(window->winId()).toImage();
+    }
+    void WaveStop() override {}
+};
+
+TEST(MovePainting, TheSlidTileIsOnScreenBeforeTheClickSoundBlocks) {
+    ScreenAtClick sound;
+    testsupport::ScriptedRandom random;
+    for (int i = 0; i < 600; ++i) random.script.push_back(0.0f);  // keep the board solved
+    mainwindow::Form1 form(sound, random);
+    sound.window = &form;
+    QImage white(90, 90, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    form.Picture1() = white;
+    form.State().PictureLoaded = 1;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.m1a_Click(0);
+    QCoreApplication::processEvents();  // the board as the player first sees it
+
+    // Tile 8 slides right into the gap in the bottom-right cell.
+    QTest::mousePress(form.Tile(8), Qt::LeftButton);
+    ASSERT_FALSE(sound.seen.isNull());
+    const QPoint gapCentre = form.Board()->mapTo(&form, QPoint(264, 241));
+    const qreal dpr = sound.seen.devicePixelRatio();
+    EXPECT_EQ(QColor(sound.seen.pixel(gapCentre * dpr)), QColor(Qt::white));
+}
+
+TEST_F(BoardWidgets, HelpAndAboutLeaveAGameAlone) {
+    QImage picture(90, 90, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    StartOn(picture, 1);
+    QTest::mousePress(form.Tile(NeighbourOfGap()), Qt::LeftButton);
+    const engine::GameState before = form.State();
+    const QString title = form.windowTitle();
+    std::vector<std::string> opened;
+    platform::SetShellHook([&](const std::string& operation, const std::string& target) {
+        opened.push_back(operation + " " + target);
+    });
+    form.m5a_Click();
+    form.m5b_Click();
+    platform::SetShellHook(nullptr);
+    EXPECT_EQ(opened, std::vector<std::string>{"open " + form.Shared().AppDir + "Tez.hlp"});
+    const engine::GameState& after = form.State();
+    EXPECT_EQ(after.PosX, before.PosX);
+    EXPECT_EQ(after.PosY, before.PosY);
+    EXPECT_EQ(after.ShuffleLimit, before.ShuffleLimit);
+    EXPECT_EQ(after.MoveCount, before.MoveCount);
+    EXPECT_EQ(after.DivCount, 4);
+    EXPECT_EQ(form.windowTitle(), title);
+    for (int16_t i = 1; i <= 15; ++i) EXPECT_TRUE(form.Tile(i)->isVisible());
+    if (QWidget* about = dialogs::AboutWindowInstance()) about->close();
 }
 
 }  // namespace
