@@ -55,7 +55,7 @@ wait_window() {
 # The program's visible windows other than the given one (message boxes,
 # secondary windows), newest last.
 other_windows() {
-  xdotool search --all --onlyvisible --pid "$APP_PID" --name "^${TITLE}\$" 2>/dev/null | grep -v "^$1\$" || true
+  xdotool search --all --onlyvisible --pid "$APP_PID" --name "." 2>/dev/null | grep -v "^$1\$" || true
 }
 
 wait_other_window() {
