@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# CPU use of the running program while nobody touches it: with the tune on
-# (ＢＧＭ → ON) and off (ＢＧＭ → OFF), each over SECONDS (default 30).
+# CPU use of the running program while nobody touches it: just started, with
+# the tune on (ＢＧＭ → ON) and off (ＢＧＭ → OFF), each over SECONDS_PER_CASE
+# (default 30).
 # Sound goes to a private PulseAudio null sink, as on a desktop; set
 # SDL_AUDIODRIVER=dummy beforehand to measure the silent fallback instead.
 #   bench/sound_idle_cpu.sh path/to/pernoka
@@ -31,8 +32,8 @@ fi
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
 measure() {
-  local label=$1 before after
-  sleep 2  # let the menu close and the window settle
+  local label=$1 settle=$2 before after
+  sleep "$settle"
   before=$(cpu_ticks "$APP_PID")
   sleep "$SECONDS_PER_CASE"
   after=$(cpu_ticks "$APP_PID")
@@ -43,7 +44,8 @@ measure() {
 start_x
 start_app
 win=$(wait_window "$TITLE")
+measure "untouched" 2              # no sound yet: no audio device open
 pick_menu "$win" "$MENU_BGM_X" 1   # ＢＧＭ → ON
-measure "music on"
+measure "music on" 2
 pick_menu "$win" "$MENU_BGM_X" 2   # ＢＧＭ → OFF
-measure "music off"
+measure "music off" 7              # the device closes 5 s after the last sound

@@ -35,8 +35,8 @@ private:
 };
 
 // The real device: sequencer and wave player of the platform layer. Starts
-// opening the audio device and loading the soundfont off the UI thread, so
-// the window's first paint does not wait for them.
+// loading the soundfont off the UI thread, so the window's first paint does
+// not wait for it; the audio device opens with the first sound.
 std::unique_ptr<Module1Sound> CreateSystemSound();
 
 }  // namespace sound

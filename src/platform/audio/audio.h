@@ -38,8 +38,9 @@ long mciSendString(const std::string& command, char* reply, unsigned replyLength
 // Plays a WAV file, or stops any wave sound when file is null.
 bool sndPlaySound(const char* file, unsigned flags);
 
-// Starts opening the audio device and loading the soundfont on a worker
-// thread, so that the first sound does not wait for them. Optional.
+// Starts loading the soundfont on a worker thread, so that the first tune
+// does not wait for it. Optional. The device itself opens with the first
+// sound.
 void PrepareAudio();
 
 // Stops the audio thread and releases the device and the synthesizer; every
@@ -48,8 +49,13 @@ void PrepareAudio();
 void ShutdownAudio();
 
 // The SDL driver in use ("dummy" after a fallback), "" when none could be
-// opened. Opens the audio if needed.
+// opened. Opens the device if needed.
 std::string AudioDriverName();
+
+// The device is opened for a sound and closed after this long with nothing
+// playing (5 s unless changed), so an idle program costs no CPU.
+void SetAudioIdleCloseDelay(int milliseconds);
+bool AudioDeviceOpen();
 
 // The soundfont the tune is played with, "" when none was found.
 std::string AudioSoundFont();

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "platform/audio/audio.h"
+#include "platform/audio/idle_closer.h"
 #include "platform/audio/soundfont_path.h"
 #include "platform/audio/wave_player.h"
 #include "platform/event_loop_idle.h"
@@ -28,45 +29,53 @@ bool TryOpenDevice() {
     return true;
 }
 
-bool OpenDevice() {
-    // Ctrl+C and SIGTERM must still end the program.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (TryOpenDevice()) return true;
-    // No sound card, no sound server: the silent driver keeps every
-    // operation and the tune's timing as they would be.
+bool TrySilentDevice() {
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
     const bool opened = TryOpenDevice();
     SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     return opened;
 }
 
+bool OpenDevice(Engine& engine) {
+    // Ctrl+C and SIGTERM must still end the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    bool opened = !engine.silentOnly && TryOpenDevice();
+    if (!opened) {
+        // No sound card, no sound server: the silent driver keeps every
+        // operation and the tune's timing as they would be.
+        opened = TrySilentDevice();
+        engine.silentOnly = opened;
+    }
+    engine.driver.clear();
+    if (!opened) return false;
+    engine.mixerOpen = true;
+    if (const char* name = SDL_GetCurrentAudioDriver()) engine.driver = name;
+    Mix_ReserveChannels(kWaveChannel + 1);
+    Mix_ChannelFinished(OnChannelFinished);
+    Mix_HookMusic(RenderMusic, engine.synth.get());
+    return true;
+}
+
+void CloseDevice(Engine& engine) {
+    if (!engine.mixerOpen) return;
+    Mix_HookMusic(nullptr, nullptr);
+    Mix_HaltChannel(-1);
+    Mix_ChannelFinished(nullptr);
+    engine.waves.Clear();
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+    engine.mixerOpen = false;
+}
+
+// Worker thread or UI thread: the expensive part, loading the soundfont.
+// The device waits for the first sound: a few milliseconds, and a program
+// that never sounds never runs an audio thread.
 std::unique_ptr<Engine> OpenEngine() {
     auto engine = std::make_unique<Engine>();
     engine->soundFont = FindSoundFont();
     engine->synth = std::make_unique<Synth>(kSampleRate, engine->soundFont, [] { WakeEventLoop(); });
-    if (!OpenDevice()) return engine;
-    engine->mixerOpen = true;
-    if (const char* name = SDL_GetCurrentAudioDriver()) engine->driver = name;
-    Mix_ReserveChannels(kWaveChannel + 1);
-    Mix_ChannelFinished(OnChannelFinished);
-    Mix_HookMusic(RenderMusic, engine->synth.get());
     return engine;
-}
-
-void CloseEngine(Engine& engine) {
-    if (engine.mixerOpen) {
-        Mix_HookMusic(nullptr, nullptr);
-        Mix_HaltChannel(-1);
-        Mix_ChannelFinished(nullptr);
-        engine.waves.Clear();
-        Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
-        engine.mixerOpen = false;
-    }
-    // The audio thread has stopped: the players can go.
-    engine.aliases.clear();
-    engine.synth.reset();
 }
 
 struct Lifecycle {
@@ -82,12 +91,36 @@ Lifecycle& State() {
 
 }  // namespace
 
+Engine::Engine() = default;
+
+Engine::~Engine() {
+    idleCloser.reset();
+    CloseDevice(*this);
+    // The audio thread has stopped: the players can go.
+    aliases.clear();
+    synth.reset();
+}
+
 Engine& CurrentEngine() {
     Lifecycle& state = State();
     std::lock_guard lock(state.mutex);
     if (state.opening.valid()) state.engine = state.opening.get();
     if (!state.engine) state.engine = OpenEngine();
-    return *state.engine;
+    Engine& engine = *state.engine;
+    if (!engine.idleCloser) {
+        // Made here, on the UI thread, whose event loop runs its timer.
+        engine.idleCloser = std::make_unique<IdleCloser>([&engine] { return engine.mixerOpen && !Busy(engine); },
+                                                         [&engine] { CloseDevice(engine); });
+    }
+    return engine;
+}
+
+bool EnsureDevice(Engine& engine) { return engine.mixerOpen || OpenDevice(engine); }
+
+bool Busy(Engine& engine) {
+    for (const auto& [alias, tune] : engine.aliases)
+        if (engine.synth->IsPlaying(tune)) return true;
+    return engine.mixerOpen && Mix_Playing(kWaveChannel);
 }
 
 }  // namespace platform::audio
@@ -105,11 +138,20 @@ void ShutdownAudio() {
     audio::Lifecycle& state = audio::State();
     std::lock_guard lock(state.mutex);
     if (state.opening.valid()) state.engine = state.opening.get();
-    if (state.engine) audio::CloseEngine(*state.engine);
     state.engine.reset();
 }
 
-std::string AudioDriverName() { return audio::CurrentEngine().driver; }
+std::string AudioDriverName() {
+    audio::Engine& engine = audio::CurrentEngine();
+    audio::EnsureDevice(engine);
+    return engine.driver;
+}
+
+bool AudioDeviceOpen() {
+    audio::Lifecycle& state = audio::State();
+    std::lock_guard lock(state.mutex);
+    return state.engine && state.engine->mixerOpen;
+}
 
 std::string AudioSoundFont() { return audio::CurrentEngine().soundFont; }
 

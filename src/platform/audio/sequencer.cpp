@@ -52,6 +52,8 @@ long Open(Engine& engine, const MciCommand& command) {
 }
 
 long Play(Engine& engine, int tune, const MciCommand& command) {
+    // With no device at all the tune still counts as playing, and never ends.
+    audio::EnsureDevice(engine);
     if (command.args.empty()) {
         engine.synth->Resume(tune);
         return kMciOk;

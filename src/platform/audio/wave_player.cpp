@@ -64,10 +64,13 @@ namespace platform {
 bool sndPlaySound(const char* file, unsigned flags) {
     using namespace audio;
     Engine& engine = CurrentEngine();
-    if (!engine.mixerOpen) return false;
-    // One wave sound at a time: a new one, or none, replaces the old.
+    if (!file) {
+        if (engine.mixerOpen) Mix_HaltChannel(kWaveChannel);
+        return true;
+    }
+    if (!EnsureDevice(engine)) return false;
+    // One wave sound at a time: a new one replaces the old.
     Mix_HaltChannel(kWaveChannel);
-    if (!file) return true;
 
     Mix_Chunk* chunk = engine.waves.Get(file);
     if (!chunk) {
