@@ -71,7 +71,9 @@ pick_menu "$win" "$MENU_START_X" 1     # 開始 → ３分割
 sleep 1
 record clicks
 click_cells_until_title "$win" 3 "1回目" || fail "no tile moved"
-sleep 0.5
+# parecord drops what it has not yet written when it is killed, and the
+# device (closed while nothing sounds) opens with this first click.
+sleep 1.5
 peak=$(stop_recording clicks)
 loud "$peak" || fail "the click is silent (peak $peak)"
 note "click peak $peak"
