@@ -49,6 +49,8 @@ TEST_F(SequencerTest, TuneReportsStoppedOnceItHasPlayedToItsEnd) {
     EXPECT_EQ(Mode(), "stopped");
     Send("play midifile from 0");
     EXPECT_EQ(Mode(), "playing");
+    EXPECT_EQ(Send("stop midifile"), platform::kMciOk);  // the trailing blank is optional
+    EXPECT_EQ(Mode(), "stopped");
 }
 
 TEST_F(SequencerTest, FailedQueryLeavesTheBufferAlone) {
