@@ -79,7 +79,8 @@ for name in game bare; do
   kill "$pid"; wait "$pid" 2>/dev/null || true
 done
 
-synth=$("$build/bench/synth_render_bench" --benchmark_format=csv 2>/dev/null | awk -F, '/RenderOneSecond/ {printf "%.1f", $4 / 10}')
+synth=$("$build/bench/synth_render_bench" --benchmark_format=json 2>/dev/null |
+  awk -F': ' '/"cpu_percent"/ {gsub(/[ ,]/, "", $2); printf "%.1f", $2}')
 photo=$("$build/bench/board_start_bench" --benchmark_filter=24Megapixel --benchmark_format=csv 2>/dev/null |
   awk -F, '/24Megapixel/ {printf "%.0f", $3}')
 mb() { awk -v k="$1" 'BEGIN {printf "%.1f MB", k / 1024}'; }

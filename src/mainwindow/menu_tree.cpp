@@ -2,6 +2,7 @@
 #include <QMenuBar>
 
 #include "mainwindow/main_window.h"
+#include "sound/sound.h"
 
 namespace mainwindow {
 namespace {
@@ -22,6 +23,12 @@ void Form1::BuildMenu() {
 
     QMenu* m1 = bar->addMenu(QStringLiteral("開始"));
     m1->setObjectName(QStringLiteral("m1"));
+    // A game, and with it the tune, is likely near: load the synthesizer
+    // while the player reads the menu rather than at start-up, where it
+    // would cost memory to a game that may stay silent.
+    connect(m1, &QMenu::aboutToShow, this, [this] {
+        if (state_.BgmOn == 1) sound::PrepareSound();
+    });
     const char* starts[] = {"３分割", "４分割", "５分割", "６分割"};
     for (int16_t index = 0; index < 4; ++index) {
         QAction* item = AddItem(m1, starts[index], "m1a");
@@ -40,6 +47,7 @@ void Form1::BuildMenu() {
 
     QMenu* m3 = bar->addMenu(QStringLiteral("ＢＧＭ"));
     m3->setObjectName(QStringLiteral("m3"));
+    connect(m3, &QMenu::aboutToShow, this, [] { sound::PrepareSound(); });
     const char* switches[] = {"ON", "OFF"};
     for (int16_t index = 0; index < 2; ++index) {
         QAction* item = AddItem(m3, switches[index], "m3a");

@@ -34,9 +34,12 @@ private:
     std::optional<platform::EventLoopIdleHook> watch_;
 };
 
-// The real device: sequencer and wave player of the platform layer. Starts
-// loading the soundfont off the UI thread, so the window's first paint does
-// not wait for it; the audio device opens with the first sound.
+// The real device: sequencer and wave player of the platform layer. Nothing
+// is loaded until sound is near: PrepareSound() loads the soundfont off the
+// UI thread, and the audio device opens with the first sound.
 std::unique_ptr<Module1Sound> CreateSystemSound();
+
+// Starts loading the synthesizer in the background; cheap when it is loaded.
+void PrepareSound();
 
 }  // namespace sound

@@ -16,8 +16,9 @@ public:
 }  // namespace
 
 std::unique_ptr<Module1Sound> CreateSystemSound() {
-    platform::PrepareAudio();
     return std::make_unique<Module1Sound>(std::make_unique<SystemSoundDevice>());
 }
+
+void PrepareSound() { platform::PrepareAudio(); }
 
 }  // namespace sound

@@ -3,6 +3,7 @@
 set -euo pipefail
 
 PERNOKA=${1:?usage: $0 path/to/pernoka}
+unset QT_QPA_PLATFORM   # a real X server, whatever the calling shell uses
 TITLE="ペルノカ Ver.0.2"
 WORK=$(mktemp -d)
 APP_PID=

@@ -27,12 +27,12 @@ export SDL_AUDIODRIVER=pulseaudio
 
 # Peak level of a recording, 0 to 1.
 record() {
-  parecord --device=e2e.monitor --file-format=wav "$WORK/$1.wav" &
+  parecord --device=e2e.monitor --latency-msec=20 --process-time-msec=20 --file-format=wav "$WORK/$1.wav" &
   RECORD_PID=$!
   sleep 0.3
 }
 stop_recording() {
-  kill "$RECORD_PID" 2>/dev/null || true
+  kill -INT "$RECORD_PID" 2>/dev/null || true
   wait "$RECORD_PID" 2>/dev/null || true
   RECORD_PID=
   [ -n "${E2E_DEBUG:-}" ] && sox "$WORK/$1.wav" -n stat >&2
@@ -71,9 +71,9 @@ pick_menu "$win" "$MENU_START_X" 1     # 開始 → ３分割
 sleep 1
 record clicks
 click_cells_until_title "$win" 3 "1回目" || fail "no tile moved"
-# parecord drops what it has not yet written when it is killed, and the
-# device (closed while nothing sounds) opens with this first click.
-sleep 1.5
+# The device (closed while nothing sounds) opens with this first click, and
+# the recording lags a little behind: give both time.
+sleep 2
 peak=$(stop_recording clicks)
 loud "$peak" || fail "the click is silent (peak $peak)"
 note "click peak $peak"
