@@ -20,14 +20,16 @@ public:
     void WaveStop() override {}
 };
 
-QImage BusyPicture() {
-    QImage picture(960, 876, QImage::Format_RGB32);
+// A picture with detail everywhere, as a photo or drawing would have.
+QImage BusyPicture(int width, int height, QColor from, QColor to) {
+    QImage picture(width, height, QImage::Format_RGB32);
     QPainter painter(&picture);
-    QLinearGradient gradient(0, 0, 960, 876);
-    gradient.setColorAt(0, Qt::cyan);
-    gradient.setColorAt(1, Qt::darkMagenta);
+    QLinearGradient gradient(0, 0, width, height);
+    gradient.setColorAt(0, from);
+    gradient.setColorAt(1, to);
     painter.fillRect(picture.rect(), gradient);
-    for (int i = 0; i < 200; ++i) painter.drawEllipse((i * 97) % 960, (i * 53) % 876, 40, 30);
+    const int spots = width * height / 4200;
+    for (int i = 0; i < spots; ++i) painter.drawEllipse((i * 97) % width, (i * 53) % height, width / 24, height / 29);
     return picture;
 }
 
@@ -36,7 +38,7 @@ struct Board {
     platform::ClockRandom random;
     mainwindow::Form1 form{sound, random};
     Board() {
-        form.Picture1() = BusyPicture();
+        form.Picture1() = BusyPicture(960, 876, Qt::cyan, Qt::darkMagenta);
         form.show();
         QApplication::processEvents();
     }
@@ -73,17 +75,7 @@ BENCHMARK(BM_ReshuffleSixBySix)->Unit(benchmark::kMillisecond);
 // A 24-megapixel photo, as a camera would give: loaded, cut and shuffled.
 void BM_StartSixBySixFrom24MegapixelPhoto(benchmark::State& run) {
     const std::string path = "/tmp/pernoka-bench-24mp.jpg";
-    {
-        QImage photo(6000, 4000, QImage::Format_RGB32);
-        QPainter painter(&photo);
-        QLinearGradient gradient(0, 0, 6000, 4000);
-        gradient.setColorAt(0, Qt::darkGreen);
-        gradient.setColorAt(1, Qt::yellow);
-        painter.fillRect(photo.rect(), gradient);
-        for (int i = 0; i < 2000; ++i) painter.drawEllipse((i * 997) % 6000, (i * 653) % 4000, 120, 90);
-        painter.end();
-        photo.save(QString::fromStdString(path), "JPEG", 90);
-    }
+    BusyPicture(6000, 4000, Qt::darkGreen, Qt::yellow).save(QString::fromStdString(path), "JPEG", 90);
     Board board;
     for (auto _ : run) {
         board.form.Picture1() = platform::LoadPicture(path).value_or(QImage());

@@ -22,15 +22,15 @@ cleanup() {
 trap cleanup EXIT
 
 start_x() {
-  local display
-  for display in $(seq 140 240); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
-  done
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  # Xvfb picks a free display itself and reports it, so tests running side
+  # by side, or a server still shutting down, never collide.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
-  export DISPLAY=":$display"
+  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+  [ -s "$WORK/display" ] || fail "Xvfb did not start: $(tail -2 "$WORK/xvfb.log")"
+  export DISPLAY=":$(head -n 1 "$WORK/display")"
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+  xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY does not answer"
   openbox >"$WORK/wm.log" 2>&1 &
   WM_PID=$!
   sleep 0.5

@@ -1,6 +1,7 @@
 // What actually reaches the speakers: the engine runs on SDL's disk driver,
 // which writes the mixed samples to a file, and the tests read them back.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -21,7 +22,8 @@ class DiskDriverTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::ShutdownAudio();
-        output_ = (std::filesystem::temp_directory_path() / "pernoka_disk_audio.raw").string();
+        output_ = (std::filesystem::temp_directory_path() /
+                   ("pernoka_disk_audio_" + std::to_string(getpid()) + ".raw")).string();
         std::remove(output_.c_str());
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);

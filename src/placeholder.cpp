@@ -1,1 +1,0 @@
-// Keeps a library linkable while its folder is still being filled.
