@@ -272,3 +272,22 @@ TEST_F(BoardWidgets, HelpAndAboutLeaveAGameAlone) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindow, BgmMenuKeepsExactlyOneCheckWhicheverIsChosen) {
+    form.m3a(0)->trigger();  // ON while already checked: Qt unticks it first
+    EXPECT_TRUE(form.m3a(0)->isChecked());
+    EXPECT_FALSE(form.m3a(1)->isChecked());
+    EXPECT_EQ(form.State().BgmOn, 1);
+    form.m3a(1)->trigger();
+    EXPECT_FALSE(form.m3a(0)->isChecked());
+    EXPECT_TRUE(form.m3a(1)->isChecked());
+    EXPECT_EQ(form.State().BgmOn, 0);
+    form.m3a(1)->trigger();
+    EXPECT_TRUE(form.m3a(1)->isChecked());
+    const std::string tune = "MidiPlay " + form.Shared().AppDir + "QUIL9702.mid";
+    EXPECT_EQ(sound.calls, (std::vector<std::string>{tune, "MidiStop", "WaveStop", "MidiStop", "WaveStop"}));
+}
+
+}  // namespace
