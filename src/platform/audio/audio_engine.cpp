@@ -5,6 +5,7 @@
 #include <future>
 #include <mutex>
 
+#include "platform/audio/alsa_quiet.h"
 #include "platform/audio/audio.h"
 #include "platform/audio/idle_closer.h"
 #include "platform/audio/soundfont_path.h"
@@ -39,6 +40,7 @@ bool TrySilentDevice() {
 bool OpenDevice(Engine& engine) {
     // Ctrl+C and SIGTERM must still end the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    QuietAlsaErrors();
     bool opened = !engine.silentOnly && TryOpenDevice();
     if (!opened) {
         // No sound card, no sound server: the silent driver keeps every

@@ -42,6 +42,7 @@ Synth::Synth(double sampleRate, const std::string& soundFont, std::function<void
     fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate);
     fluid_settings_setnum(settings_, "synth.gain", kGain);
     fluid_settings_setint(settings_, "synth.chorus.active", 0);
+    fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     // A new pass must not cut the ring-out of the previous one.
     fluid_settings_setint(settings_, "player.reset-synth", 0);
     synth_ = new_fluid_synth(settings_);
