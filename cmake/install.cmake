@@ -6,6 +6,8 @@ set(PERNOKA_INSTALL_APPDIR lib/pernoka)
 set(PERNOKA_APP_ID jp.example.pernoka)
 
 install(TARGETS pernoka RUNTIME DESTINATION ${PERNOKA_INSTALL_APPDIR})
+# The audio engine, loaded from the program's own folder when sound is near.
+install(TARGETS pernoka_audio LIBRARY DESTINATION ${PERNOKA_INSTALL_APPDIR})
 
 # Only the top-level files are read at run time; the subfolders hold sources
 # of the icons and the logo, which are installed or built in elsewhere.

@@ -29,7 +29,7 @@ check_program_folder() {
   done
   # Nothing else: the icon and logo folders of data/ are not run-time files.
   local want have
-  want=$(printf '%s\n' pernoka "${DATA_FILES[@]}" | sort)
+  want=$(printf '%s\n' pernoka libpernoka_audio.so "${DATA_FILES[@]}" | sort)
   have=$(ls -A "$appdir" | sort)
   [ "$have" = "$want" ] || fail "$appdir holds: $(echo $have)"
 
