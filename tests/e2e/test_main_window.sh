@@ -8,6 +8,9 @@ win=$(wait_window "$TITLE")
 note "window $win"
 sleep 0.5
 
+# The audio engine waits until sound is near; a fresh window has none of it.
+! grep -q libpernoka_audio "/proc/$APP_PID/maps" || fail "the audio engine was loaded at start-up"
+
 size=$(board_size "$win")
 [ "$size" = "317x289" ] || fail "the area below the menu bar is $size, not 317x289"
 eval "$(xdotool getwindowgeometry --shell "$win")"

@@ -3,6 +3,7 @@
 // Without the module the game goes on in silence, as with no sound card.
 #include <dlfcn.h>
 
+#include <cctype>
 #include <future>
 #include <mutex>
 
@@ -52,14 +53,40 @@ const AudioModule* Module() {
     return TheLoader().module.get();
 }
 
+// The module if loading has begun, else nullptr: stopping or asking about a
+// sound that never started must not load the whole engine (Reset and Exit
+// stop the sounds whether or not any played).
+const AudioModule* ModuleIfStarted() {
+    Loader& loader = TheLoader();
+    {
+        std::lock_guard lock(loader.mutex);
+        if (!loader.started) return nullptr;
+    }
+    return loader.module.get();
+}
+
+// Whether the command is "open …", in any letter case.
+bool Opens(const std::string& command) {
+    const auto start = command.find_first_not_of(' ');
+    if (start == std::string::npos || command.size() - start < 5) return false;
+    for (int i = 0; i < 4; ++i)
+        if (std::tolower(static_cast<unsigned char>(command[start + i])) != "open"[i]) return false;
+    return command[start + 4] == ' ';
+}
+
 }  // namespace
 
 long mciSendString(const std::string& command, char* reply, unsigned replyLength) {
-    const AudioModule* module = Module();
-    return module ? module->mciSendString(command.c_str(), reply, replyLength) : kMciUnsupportedDevice;
+    const AudioModule* module = Opens(command) ? Module() : ModuleIfStarted();
+    // Nothing loaded means nothing was ever opened under any alias.
+    return module ? module->mciSendString(command.c_str(), reply, replyLength) : kMciUnknownAlias;
 }
 
 bool sndPlaySound(const char* file, unsigned flags) {
+    if (!file) {
+        const AudioModule* module = ModuleIfStarted();
+        return !module || module->sndPlaySound(nullptr, flags);
+    }
     const AudioModule* module = Module();
     return module && module->sndPlaySound(file, flags);
 }
@@ -67,12 +94,7 @@ bool sndPlaySound(const char* file, unsigned flags) {
 void PrepareAudio() { StartLoading(); }
 
 void ShutdownAudio() {
-    Loader& loader = TheLoader();
-    {
-        std::lock_guard lock(loader.mutex);
-        if (!loader.started) return;  // never loaded: nothing to stop
-    }
-    if (const AudioModule* module = loader.module.get()) module->shutdown();
+    if (const AudioModule* module = ModuleIfStarted()) module->shutdown();
 }
 
 }  // namespace platform
