@@ -118,20 +118,24 @@ TEST(SoundFont, FirstReadableCandidateWins) {
 }
 
 TEST(SoundFont, WithoutOneTheTuneStillRunsItsCourseInSilence) {
-    platform::audio::Synth synth(44100, "", [] {});
-    EXPECT_FALSE(synth.HasSoundFont());
-    const int tune = synth.Open(soundtest::PercussionTune({{0.0, 76}}, 0.3));
-    synth.PlayFromStart(tune);
-    std::vector<int16_t> buffer(2 * 1024);
-    int peak = 0, renders = 0;
-    while (synth.IsPlaying(tune) && renders < 100) {
-        synth.Render(buffer.data(), 1024);
-        ++renders;
-        for (int16_t s : buffer) peak = std::max(peak, std::abs(int{s}));
+    // Fresh synthesizers now and then start out with noise of their own, so
+    // several are tried.
+    for (int attempt = 0; attempt < 60; ++attempt) {
+        platform::audio::Synth synth(44100, "", [] {});
+        EXPECT_FALSE(synth.HasSoundFont());
+        const int tune = synth.Open(soundtest::PercussionTune({{0.0, 76}}, 0.3));
+        synth.PlayFromStart(tune);
+        std::vector<int16_t> buffer(2 * 1024);
+        int peak = 0, renders = 0;
+        while (synth.IsPlaying(tune) && renders < 100) {
+            synth.Render(buffer.data(), 1024);
+            ++renders;
+            for (int16_t s : buffer) peak = std::max(peak, std::abs(int{s}));
+        }
+        EXPECT_FALSE(synth.IsPlaying(tune));
+        EXPECT_NEAR(renders, 13, 1);  // 0.3 s of 23 ms buffers
+        ASSERT_EQ(peak, 0) << "attempt " << attempt;
     }
-    EXPECT_FALSE(synth.IsPlaying(tune));
-    EXPECT_NEAR(renders, 13, 1);  // 0.3 s of 23 ms buffers
-    EXPECT_EQ(peak, 0);
 }
 
 TEST(SynthEnd, ListenerHearsOfEachEndOnce) {

@@ -26,6 +26,7 @@ void SilenceFluidLog() {
 }
 
 int16_t ToSample(float value) {
+    if (!std::isfinite(value)) return 0;
     const float scaled = std::clamp(value, -1.0f, 1.0f) * 32767.0f;
     return static_cast<int16_t>(std::lrintf(scaled));
 }
@@ -73,12 +74,13 @@ void Synth::ReleaseNotes() {
     for (int channel = 0; channel < 16; ++channel) fluid_synth_all_notes_off(synth_, channel);
 }
 
-bool Synth::PastEnd(const Tune& tune) {
+bool Synth::PastEnd(Tune& tune) {
     if (!tune.player) return true;
     if (fluid_player_get_status(tune.player) == FLUID_PLAYER_DONE) return true;
-    // The player reads the file on its first tick; until then it has no length.
-    const int total = fluid_player_get_total_ticks(tune.player);
-    return total > 0 && fluid_player_get_current_tick(tune.player) >= total;
+    // The player reads the file on its first tick; until then it has no
+    // length. FluidSynth walks every track to answer, so ask only until then.
+    if (tune.totalTicks <= 0) tune.totalTicks = fluid_player_get_total_ticks(tune.player);
+    return tune.totalTicks > 0 && fluid_player_get_current_tick(tune.player) >= tune.totalTicks;
 }
 
 int Synth::Open(std::vector<unsigned char> smf) {
@@ -108,6 +110,7 @@ void Synth::PlayFromStart(int tune) {
     // A fresh player starts exactly at tick 0: a used one cannot be trusted
     // to rewind once it has reached the end.
     t->player = new_fluid_player(synth_);
+    t->totalTicks = 0;
     if (t->player) {
         fluid_player_add_mem(t->player, t->smf.data(), t->smf.size());
         fluid_player_play(t->player);
@@ -167,6 +170,13 @@ void Synth::Render(int16_t* out, int frames) {
             for (int done = 0; done < frames;) {
                 const int n = std::min(frames - done, kRenderBlock);
                 fluid_synth_write_float(synth_, n, left_.data(), 0, 1, right_.data(), 0, 1);
+                // Without instruments the synthesizer only keeps the tune's
+                // time, and what it writes then is not always silence: at
+                // times it starts out with full-scale noise.
+                if (!HasSoundFont()) {
+                    std::fill_n(left_.begin(), n, 0.0f);
+                    std::fill_n(right_.begin(), n, 0.0f);
+                }
                 for (int i = 0; i < n; ++i) {
                     out[2 * (done + i)] = ToSample(left_[i]);
                     out[2 * (done + i) + 1] = ToSample(right_[i]);
@@ -178,7 +188,7 @@ void Synth::Render(int16_t* out, int frames) {
             // A tune that never got going (an unreadable file) must not wake
             // the UI over and over.
             if (tune.playing && !tune.endAnnounced && tune.player && PastEnd(tune) &&
-                fluid_player_get_total_ticks(tune.player) > 0) {
+                tune.totalTicks > 0) {
                 tune.endAnnounced = true;
                 ended = true;
             }

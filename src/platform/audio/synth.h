@@ -42,8 +42,9 @@ private:
         fluid_player_t* player = nullptr;
         bool playing = false;
         bool endAnnounced = false;
+        int totalTicks = 0;  // of the player, once it has read the file
     };
-    static bool PastEnd(const Tune& tune);
+    static bool PastEnd(Tune& tune);
     void ReleaseNotes();
     void DropPlayer(Tune& tune);
     Tune* Find(int tune);
