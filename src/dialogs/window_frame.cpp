@@ -1,6 +1,6 @@
 #include "dialogs/window_frame.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
@@ -17,18 +17,40 @@ void SetFixedDialogFrame(QWidget* window, int clientWidthTwips, int clientHeight
     window->setWindowTitle(QString::fromUtf8(engine::kProgramTitle));
 }
 
+namespace {
+
+// The frame around the client area. On X11 it is known only once the window
+// manager has framed the window; until then a window that is already framed
+// (the main window) tells what it will be.
+QMargins FrameOf(const QWidget* window) {
+    const auto margins = [](const QWidget* w) {
+        const QRect outer = w->frameGeometry(), inner = w->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                        outer.bottom() - inner.bottom());
+    };
+    if (!margins(window).isNull()) return QMargins();  // Qt already allows for it
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other == window || !other->isVisible()) continue;
+        const QMargins frame = margins(other);
+        if (frame.top() > 0) return frame;
+    }
+    return QMargins();
+}
+
+}  // namespace
+
 void CentreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    // The frame is known once the window exists on the platform; before
-    // that (and on X11 until the window manager has framed it) the outer
-    // size is taken to be the client size.
     static_cast<void>(window->winId());
     const QRect area = screen->geometry();
-    const QSize outer = window->frameGeometry().size();
+    const QMargins frame = FrameOf(window);
+    const QSize outer = window->frameGeometry().size().grownBy(frame);
     const float top = static_cast<float>(area.height()) / 2.0f - static_cast<float>(outer.height()) / 2.0f;
     const float left = static_cast<float>(area.width()) / 2.0f - static_cast<float>(outer.width()) / 2.0f;
-    window->move(area.x() + static_cast<int>(std::nearbyint(left)), area.y() + static_cast<int>(std::nearbyint(top)));
+    // Until the window is framed, Qt places its client area where asked.
+    window->move(area.x() + static_cast<int>(std::nearbyint(left)) + frame.left(),
+                 area.y() + static_cast<int>(std::nearbyint(top)) + frame.top());
 }
 
 void ShowOrBringForward(QWidget* window) {
