@@ -8,25 +8,7 @@
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 SECONDS_PER_CASE=${SECONDS_PER_CASE:-30}
 
-PULSE_PID=
-stop_pulse() {
-  [ -n "$PULSE_PID" ] && kill "$PULSE_PID" 2>/dev/null || true
-  cleanup
-}
-trap stop_pulse EXIT
-
-if [ "${SDL_AUDIODRIVER:-}" != dummy ]; then
-  export HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run" PULSE_SERVER="unix:$WORK/pulse.socket"
-  mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-  chmod 700 "$XDG_RUNTIME_DIR"
-  pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
-    --load="module-native-protocol-unix socket=$WORK/pulse.socket auth-anonymous=1" \
-    --load="module-null-sink sink_name=bench" --load="module-always-sink" >"$WORK/pulse.log" 2>&1 &
-  PULSE_PID=$!
-  for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-  pactl info >/dev/null 2>&1 || fail "PulseAudio did not start"
-  export SDL_AUDIODRIVER=pulseaudio
-fi
+[ "${SDL_AUDIODRIVER:-}" = dummy ] || start_pulse bench
 
 # Clock ticks of user and system time the process has used.
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }

@@ -9,6 +9,7 @@ WORK=$(mktemp -d)
 APP_PID=
 XVFB_PID=
 WM_PID=
+PULSE_PID=
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "-- $*"; }
@@ -16,6 +17,7 @@ note() { echo "-- $*"; }
 cleanup() {
   if [ -n "$APP_PID" ]; then { kill -9 "$APP_PID"; wait "$APP_PID"; } 2>/dev/null || true; fi
   [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
+  [ -n "$PULSE_PID" ] && kill "$PULSE_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$WORK"
 }
@@ -34,6 +36,22 @@ start_x() {
   openbox >"$WORK/wm.log" 2>&1 &
   WM_PID=$!
   sleep 0.5
+}
+
+# A private PulseAudio with one null sink named $1, the default, for SDL.
+start_pulse() {
+  local sink=$1
+  export HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run" PULSE_SERVER="unix:$WORK/pulse.socket"
+  mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
+    --load="module-native-protocol-unix socket=$WORK/pulse.socket auth-anonymous=1" \
+    --load="module-null-sink sink_name=$sink" --load="module-always-sink" >"$WORK/pulse.log" 2>&1 &
+  PULSE_PID=$!
+  for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+  pactl info >/dev/null 2>&1 || fail "PulseAudio did not start: $(tail -3 "$WORK/pulse.log")"
+  pactl set-default-sink "$sink"
+  export SDL_AUDIODRIVER=pulseaudio
 }
 
 start_app() {

@@ -4,26 +4,14 @@
 # from a copy of the program without its tune, the click of a move alone.
 source "$(dirname "$0")/lib.sh"
 
-PULSE_PID=
 RECORD_PID=
-stop_pulse() {
+stop_recorder() {
   [ -n "$RECORD_PID" ] && kill "$RECORD_PID" 2>/dev/null || true
-  [ -n "$PULSE_PID" ] && kill "$PULSE_PID" 2>/dev/null || true
   cleanup
 }
-trap stop_pulse EXIT
+trap stop_recorder EXIT
 
-export HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run" PULSE_SERVER="unix:$WORK/pulse.socket"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
-  --load="module-native-protocol-unix socket=$WORK/pulse.socket auth-anonymous=1" \
-  --load="module-null-sink sink_name=e2e" --load="module-always-sink" >"$WORK/pulse.log" 2>&1 &
-PULSE_PID=$!
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl info >/dev/null 2>&1 || fail "PulseAudio did not start: $(tail -3 "$WORK/pulse.log")"
-pactl set-default-sink e2e
-export SDL_AUDIODRIVER=pulseaudio
+start_pulse e2e
 
 # Peak level of a recording, 0 to 1.
 record() {
