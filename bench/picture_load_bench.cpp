@@ -44,8 +44,10 @@ QImage MakePhoto(int width, int height) {
         painter.setBrush(colour);
         painter.setPen(QPen(colour.darker(150), 3));
         const int x = next() % width, y = next() % height, r = 20 + next() % 180;
-        if (i % 2) painter.drawEllipse(QPoint(x, y), r, r * 2 / 3);
-        else painter.drawRect(x, y, r, r / 2);
+        if (i % 2)
+            painter.drawEllipse(QPoint(x, y), r, r * 2 / 3);
+        else
+            painter.drawRect(x, y, r, r / 2);
     }
     painter.end();
     for (int y = 0; y < height; ++y) {  // sensor grain
@@ -111,7 +113,8 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     PhotoPath() = folder.filePath("photo.jpg");
     if (!MakePhoto(6000, 4000).save(PhotoPath(), "JPEG", 92)) return 1;
-    benchmark::AddCustomContext("photo", "6000x4000 JPEG, " + std::to_string(QFileInfo(PhotoPath()).size() / 1024) + " KB");
+    benchmark::AddCustomContext("photo",
+                                "6000x4000 JPEG, " + std::to_string(QFileInfo(PhotoPath()).size() / 1024) + " KB");
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -34,12 +34,14 @@ std::string TempPath(const char* name) { return (std::filesystem::temp_directory
 
 // One wood-block hit, then silence to the end at one second.
 std::string WriteClickTune() {
+    // clang-format off
     const std::vector<uint8_t> bytes = {
         'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0, 24,
         0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,  // 120 a minute: 960 ticks a second
         0x00, 0xB9, 91, 0,                         // no reverb
         0x00, 0x99, 76, 120, 0x30, 0x89, 76, 0,    // note for 48 ticks
         0x87, 0x10, 0xFF, 0x2F, 0x00};             // end at tick 960
+    // clang-format on
     const std::string path = TempPath("pernoka_click_tune.mid");
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     return path;
@@ -51,7 +53,9 @@ std::vector<float> ReadMono(const std::string& path) {
     std::vector<char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::vector<float> mono(b.size() / 4);
     for (size_t i = 0; i < mono.size(); ++i) {
-        auto at = [&](size_t k) { return static_cast<int16_t>(static_cast<uint8_t>(b[k]) | (static_cast<uint8_t>(b[k + 1]) << 8)); };
+        auto at = [&](size_t k) {
+            return static_cast<int16_t>(static_cast<uint8_t>(b[k]) | (static_cast<uint8_t>(b[k + 1]) << 8));
+        };
         mono[i] = (at(4 * i) + at(4 * i + 2)) / 65536.0f;
     }
     return mono;

@@ -111,11 +111,8 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            cmdAbout_->click();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
+        case Qt::Key_Escape: cmdAbout_->click(); return;
+        default: QWidget::keyPressEvent(event);
     }
 }
 

@@ -55,7 +55,8 @@ OptionsWindow::OptionsWindow(engine::Globals& globals) : QWidget(nullptr), globa
     txtClickSu_->setMaxLength(kMaxDigits);
     // Only a count of moves makes sense here; anything else would break the
     // next game when it is read as a number.
-    txtClickSu_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), txtClickSu_));
+    txtClickSu_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), txtClickSu_));
     Label2_ = MakeLabel(this, "回　Ｘ　分割数", 1260, 420, 1275, 225);
     Label3_ = MakeLabel(this, "ｸﾘｯｸ数", 105, 420, 645, 225);
     cmdOK_ = new QPushButton(QStringLiteral("ＯＫ"), this);

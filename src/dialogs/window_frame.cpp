@@ -11,8 +11,8 @@
 namespace dialogs {
 
 void SetFixedDialogFrame(QWidget* window, int clientWidthTwips, int clientHeightTwips) {
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
     window->setFixedSize(platform::TwipsToPixels(clientWidthTwips), platform::TwipsToPixels(clientHeightTwips));
     window->setWindowTitle(QString::fromUtf8(engine::kProgramTitle));
 }

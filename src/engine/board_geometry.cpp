@@ -16,9 +16,7 @@ TileSize TileSizeFor(int32_t scaleWidth, int32_t scaleHeight, int16_t n) {
     return {std::floor(static_cast<float>(scaleWidth) / nf), std::floor(static_cast<float>(scaleHeight) / nf)};
 }
 
-Cell HomeCell(int16_t i, int16_t n) {
-    return {static_cast<int16_t>((i - 1) % n), static_cast<int16_t>((i - 1) / n)};
-}
+Cell HomeCell(int16_t i, int16_t n) { return {static_cast<int16_t>((i - 1) % n), static_cast<int16_t>((i - 1) / n)}; }
 
 PieceRect PieceSource(int32_t pictureWidth, int32_t pictureHeight, int16_t n, Cell cell) {
     const float pw = static_cast<float>(pictureWidth) / static_cast<float>(n);

@@ -12,8 +12,7 @@ inline constexpr const char* kProgramTitle = "ペルノカ Ver.0.2";
 
 class Game {
 public:
-    Game(GameState& state, Globals& globals, WindowPort& window, SoundPort& sound,
-         RandomSource& random);
+    Game(GameState& state, Globals& globals, WindowPort& window, SoundPort& sound, RandomSource& random);
 
     // Start commands "３分割".."６分割", Index 0..3.
     void m1a_Click(int16_t Index);

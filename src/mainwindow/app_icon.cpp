@@ -8,8 +8,8 @@ namespace mainwindow {
 QIcon AppIcon() {
     RegisterIconResource();
     QIcon icon;
-    for (const char* name : {"pernoka-16.png", "pernoka-24.png", "pernoka.ico", "pernoka-48.png", "pernoka-64.png",
-                             "pernoka-128.png"})
+    for (const char* name :
+         {"pernoka-16.png", "pernoka-24.png", "pernoka.ico", "pernoka-48.png", "pernoka-64.png", "pernoka-128.png"})
         icon.addFile(QStringLiteral(":/icons/") + QString::fromUtf8(name));
     return icon;
 }

@@ -23,15 +23,15 @@ void Form1::HidePicture() { picture1Box_->hide(); }
 void Form1::LoadTile(int16_t index) {
     if (index < 1 || index >= engine::kTileSlots) return;
     if (tiles_[index]) UnloadTile(index);
-    auto* tile = new TileWidget(index, board_, [this](int16_t i, Qt::MouseButton button, Qt::KeyboardModifiers mods,
-                                                      QPointF at) {
-        int16_t shift = 0;
-        if (mods & Qt::ShiftModifier) shift |= 1;
-        if (mods & Qt::ControlModifier) shift |= 2;
-        if (mods & Qt::AltModifier) shift |= 4;
-        game_.Canv_MouseDown(i, static_cast<int16_t>(button), shift, static_cast<float>(at.x()),
-                             static_cast<float>(at.y()));
-    });
+    auto* tile = new TileWidget(index, board_,
+                                [this](int16_t i, Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF at) {
+                                    int16_t shift = 0;
+                                    if (mods & Qt::ShiftModifier) shift |= 1;
+                                    if (mods & Qt::ControlModifier) shift |= 2;
+                                    if (mods & Qt::AltModifier) shift |= 4;
+                                    game_.Canv_MouseDown(i, static_cast<int16_t>(button), shift,
+                                                         static_cast<float>(at.x()), static_cast<float>(at.y()));
+                                });
     tile->setObjectName(QStringLiteral("canv%1").arg(index));
     tile->setGeometry(QRect(canv0_->pos(), canv0_->size()));
     tile->hide();

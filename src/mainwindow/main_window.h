@@ -79,10 +79,10 @@ private:
     MovePaintingSound sound_;
     engine::Game game_;
 
-    QWidget* board_ = nullptr;      // the client area below the menu bar
-    QWidget* picture1Box_ = nullptr; // Picture1: hidden, holds the chosen picture
+    QWidget* board_ = nullptr;        // the client area below the menu bar
+    QWidget* picture1Box_ = nullptr;  // Picture1: hidden, holds the chosen picture
     QImage picture1_;
-    TileWidget* canv0_ = nullptr;   // the hidden template tile
+    TileWidget* canv0_ = nullptr;  // the hidden template tile
     std::array<TileWidget*, engine::kTileSlots> tiles_{};
     float templateWidth_ = 0, templateHeight_ = 0;
     std::array<QAction*, 2> m3a_{};

@@ -1,8 +1,8 @@
 #pragma once
 // The click sound blocks the UI thread while it plays; the moved tile must be
 // on screen before that, so the window is painted first.
-#include <QWidget>
 #include <QPointer>
+#include <QWidget>
 
 #include "engine/sound_port.h"
 

@@ -21,8 +21,7 @@ bool RefusedDuringGame(const engine::GameState& state) {
 }
 
 // Both built-in pictures take the same road; only the file name differs.
-void ChooseBuiltIn(engine::GameState& state, const engine::Globals& globals, QImage& picture1,
-                   const char* fileName) {
+void ChooseBuiltIn(engine::GameState& state, const engine::Globals& globals, QImage& picture1, const char* fileName) {
     if (RefusedDuringGame(state)) return;
     state.PicturePath = globals.AppDir + fileName;
     std::optional<QImage> picture = platform::LoadPicture(state.PicturePath);

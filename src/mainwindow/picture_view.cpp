@@ -47,11 +47,8 @@ void PictureView::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            cmdPic_->click();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
+        case Qt::Key_Escape: cmdPic_->click(); return;
+        default: QWidget::keyPressEvent(event);
     }
 }
 

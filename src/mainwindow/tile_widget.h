@@ -10,8 +10,8 @@ namespace mainwindow {
 
 class TileWidget final : public QWidget {
 public:
-    using PressHandler = std::function<void(int16_t index, Qt::MouseButton button, Qt::KeyboardModifiers mods,
-                                            QPointF position)>;
+    using PressHandler =
+        std::function<void(int16_t index, Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF position)>;
 
     TileWidget(int16_t index, QWidget* parent, PressHandler onPress);
 

@@ -9,7 +9,6 @@ void ClockRandom::Randomize() {
     generator_.seed(static_cast<std::uint32_t>(now ^ (now >> 32)));
 }
 
-
 float ClockRandom::Rnd() {
     // 24 random bits scaled by 2^-24: every value is a float strictly below 1,
     // which a float distribution's rounding does not promise.

@@ -11,15 +11,17 @@ EventLoopIdleHook::EventLoopIdleHook(std::function<void()> callback) {
     if (!app) return;
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(app->thread());
     if (!dispatcher) return;
-    connection_ = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher,
-                                   std::move(callback), Qt::DirectConnection);
+    connection_ = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher, std::move(callback),
+                                   Qt::DirectConnection);
 }
 
 EventLoopIdleHook::~EventLoopIdleHook() { QObject::disconnect(connection_); }
 
 void WakeEventLoop() {
+    // Only the wake-up matters; the call itself does nothing.
+    const auto nothing = [] {};
     if (QCoreApplication* app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [] {}, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(app, nothing, Qt::QueuedConnection);
 }
 
 }  // namespace platform

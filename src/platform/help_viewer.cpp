@@ -23,8 +23,7 @@ public:
         // The help file only links within itself; nothing is handed on.
         browser_->setOpenExternalLinks(false);
         browser_->setOpenLinks(true);
-        connect(browser_, &QTextBrowser::sourceChanged, this,
-                [this] { setWindowTitle(browser_->documentTitle()); });
+        connect(browser_, &QTextBrowser::sourceChanged, this, [this] { setWindowTitle(browser_->documentTitle()); });
         resize(kViewerWidth, kViewerHeight);
     }
 

@@ -2,10 +2,10 @@
 // about touches a game in progress.
 #include <QFile>
 #include <QPushButton>
-#include <QTimer>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextBrowser>
-#include <QRegularExpression>
+#include <QTimer>
 #include <fstream>
 #include <iterator>
 

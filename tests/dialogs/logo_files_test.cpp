@@ -37,7 +37,7 @@ TEST(LogoFiles, AreUncompressed8BitBitmapsOf200By100) {
         ASSERT_EQ(b.size(), 21078u);
         EXPECT_EQ(b[0], 'B');
         EXPECT_EQ(b[1], 'M');
-        EXPECT_EQ(U32(b, 2), 21078u);                                // file size
+        EXPECT_EQ(U32(b, 2), 21078u);                                 // file size
         EXPECT_EQ(U32(b, 10), kFileHeader + kInfoHeader + kPalette);  // pixel offset
         EXPECT_EQ(U32(b, 14), kInfoHeader);
         EXPECT_EQ(S32(b, 18), 200);

@@ -5,7 +5,11 @@
 using namespace engine;
 
 TEST(BoardGeometry, TileSizesAndUncoveredStripsOfTheClientArea) {
-    struct Case { int16_t n; float w, h; int stripRight, stripBottom; };
+    struct Case {
+        int16_t n;
+        float w, h;
+        int stripRight, stripBottom;
+    };
     const Case cases[] = {{3, 1585, 1445, 0, 0}, {4, 1188, 1083, 3, 3}, {5, 951, 867, 0, 0}, {6, 792, 722, 3, 3}};
     for (const Case& c : cases) {
         const TileSize size = TileSizeFor(4755, 4335, c.n);
@@ -63,7 +67,7 @@ TEST(BoardGeometry, RandomTileCoversEveryTileAndNeverLeavesTheRange) {
             const float middle = (static_cast<float>(k) - 0.5f) / static_cast<float>(last);
             EXPECT_EQ(RandomTile(n, middle), k);
         }
-        EXPECT_EQ(RandomTile(n, 1.0f), last);   // a stray 1 stays on the board
+        EXPECT_EQ(RandomTile(n, 1.0f), last);  // a stray 1 stays on the board
         EXPECT_EQ(RandomTile(n, -0.1f), 1);
     }
 }

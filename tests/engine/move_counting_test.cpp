@@ -59,7 +59,7 @@ TEST_F(MoveCounting, SixteenthMoveReshufflesAndFortyEighthEndsTheGame) {
     ClickNeighbour();  // the 48th
     EXPECT_EQ(window.boxes, std::vector<std::string>{"ペルノカ Ver.0.2|4|終了します。"});
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"WavePlay /opt/pernoka/Pop.wav", "WaveStop", "MidiStop",
-                                                       "WavePlay /opt/pernoka/GameEnd.wav", "MidiStop", "WaveStop"}));
+                                                     "WavePlay /opt/pernoka/GameEnd.wav", "MidiStop", "WaveStop"}));
     // No: the program runs on with no board.
     EXPECT_EQ(state.DivCount, 0);
     EXPECT_EQ(state.ShuffleCount, 0);

@@ -56,7 +56,7 @@ TEST_F(TileSlide, AnyButtonAndModifierSlidesTheSame) {
     StartSolvedFourByFour();
     game.Canv_MouseDown(15, 2, 1, 10, 10);  // right button with Shift
     EXPECT_EQ(state.SpaceX, 2);
-    game.Canv_MouseDown(15, 4, 2, 50, 1);   // middle button with Ctrl
+    game.Canv_MouseDown(15, 4, 2, 50, 1);  // middle button with Ctrl
     EXPECT_EQ(state.SpaceX, 3);
 }
 

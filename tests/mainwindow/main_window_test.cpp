@@ -21,7 +21,9 @@ namespace {
 
 class MainWindow : public ::testing::Test {
 protected:
-    MainWindow() { platform::SetEndProcessHook([this] { ++ended; }); }
+    MainWindow() {
+        platform::SetEndProcessHook([this] { ++ended; });
+    }
     ~MainWindow() override { platform::SetEndProcessHook(nullptr); }
 
     QStringList Captions(const QList<QAction*>& actions) {
@@ -132,8 +134,8 @@ TEST_F(BoardWidgets, TilesMeetWithoutSeamsOrOverlap) {
     const QRect gap = QRect(QPoint(qRound(s.SpaceX * 1585 / 15.0), qRound(s.SpaceY * 1445 / 15.0)),
                             QPoint(qRound((s.SpaceX + 1) * 1585 / 15.0) - 1, qRound((s.SpaceY + 1) * 1445 / 15.0) - 1));
     covered += gap;
-    EXPECT_EQ(area + gap.width() * gap.height(), 317 * 289);  // no overlap...
-    EXPECT_EQ(covered.boundingRect(), QRect(0, 0, 317, 289)); // ...and no seam
+    EXPECT_EQ(area + gap.width() * gap.height(), 317 * 289);   // no overlap...
+    EXPECT_EQ(covered.boundingRect(), QRect(0, 0, 317, 289));  // ...and no seam
     EXPECT_EQ(covered.rectCount() > 0, true);
 }
 
@@ -216,9 +218,7 @@ public:
     QImage seen;
     void MidiPlay(const std::string&) override {}
     void MidiStop() override {}
-    void WavePlay(const std::string&) override {
-        seen = window->screen()->grabWindow(window->winId()).toImage();
-    }
+    void WavePlay(const std::string&) override { seen = window->screen()->grabWindow(window->winId()).toImage(); }
     void WaveStop() override {}
 };
 
@@ -253,9 +253,8 @@ TEST_F(BoardWidgets, HelpAndAboutLeaveAGameAlone) {
     const engine::GameState before = form.State();
     const QString title = form.windowTitle();
     std::vector<std::string> opened;
-    platform::SetShellHook([&](const std::string& operation, const std::string& target) {
-        opened.push_back(operation + " " + target);
-    });
+    platform::SetShellHook(
+        [&](const std::string& operation, const std::string& target) { opened.push_back(operation + " " + target); });
     form.m5a_Click();
     form.m5b_Click();
     platform::SetShellHook(nullptr);

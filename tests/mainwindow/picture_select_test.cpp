@@ -101,7 +101,8 @@ TEST_F(PictureSelect, ChoosingAFileLoadsIt) {
 TEST_F(PictureSelect, ChoosingAFileInAFolderWithSpacesAndJapanese) {
     ASSERT_TRUE(QDir(folder_.path()).mkdir("夏休み の 写真"));
     const QString path = folder_.filePath("夏休み の 写真/せんたく もの.gif");
-    ASSERT_TRUE(testsupport::WriteBytes(path, testsupport::Gif(4, 4, {qRgb(0, 0, 255)}, {std::vector<uint8_t>(16, 0)})));
+    ASSERT_TRUE(
+        testsupport::WriteBytes(path, testsupport::Gif(4, 4, {qRgb(0, 0, 255)}, {std::vector<uint8_t>(16, 0)})));
     dialog_.Choose(path);
     mainwindow::m2a_Click(state_, picture1_, nullptr);
     EXPECT_EQ(state_.PicturePath, path.toStdString());
@@ -163,7 +164,8 @@ TEST_P(BuiltInPictureFails, SaysSoAndOnlyThePathChanges) {
         if (present) {
             ASSERT_TRUE(QFile::copy(folder_.filePath("damaged.jpg"), folder_.filePath(QString::fromStdString(name))));
         }
-        nemaki ? mainwindow::m2c_Click(state_, globals_, picture1_) : mainwindow::m2b_Click(state_, globals_, picture1_);
+        nemaki ? mainwindow::m2c_Click(state_, globals_, picture1_)
+               : mainwindow::m2b_Click(state_, globals_, picture1_);
         EXPECT_EQ(state_.PicturePath, globals_.AppDir + name);
         ExpectPictureKept();
     }

@@ -4,8 +4,8 @@
 
 #include <QDir>
 #include <QFileSystemModel>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <string>
 
 #include "platform/scripted_file_dialog.h"
@@ -48,10 +48,10 @@ TEST(OpenFileDlg, ShowsTheTypesInOrderWithTheirDescriptionsAndTheFirstPreselecte
 
 TEST(OpenFileDlg, ToleratesBrokenFilterLists) {
     ScriptedFileDialog dialog;
-    Ask("Bitmaps\0*.bmp\0Dangling\0"s);        // a description without its pattern
-    Ask("Bitmaps\0*.bmp"s);                     // the closing NULs missing
-    Ask(""s);                                   // no types at all
-    Ask("A\0*.a\0\0B\0*.b\0\0"s);               // anything after the closing NUL
+    Ask("Bitmaps\0*.bmp\0Dangling\0"s);  // a description without its pattern
+    Ask("Bitmaps\0*.bmp"s);              // the closing NULs missing
+    Ask(""s);                            // no types at all
+    Ask("A\0*.a\0\0B\0*.b\0\0"s);        // anything after the closing NUL
     ASSERT_EQ(dialog.Seen().size(), 4u);
     EXPECT_EQ(dialog.Seen()[0].shownTypes, QStringList({"Bitmaps"}));
     EXPECT_EQ(dialog.Seen()[1].shownTypes, QStringList({"Bitmaps"}));
@@ -75,7 +75,8 @@ QStringList ListedWith(ScriptedFileDialog& dialog, const QString& folder, int ty
         // in batches after that: wait for them, or give up and compare.
         (void)QTest::qWaitFor([&] { return model->rowCount(model->index(folder)) == withCase.size(); }, 10000);
         const QModelIndex parent = model->index(folder);
-        for (int row = 0; row < model->rowCount(parent); ++row) listed << model->index(row, 0, parent).data().toString();
+        for (int row = 0; row < model->rowCount(parent); ++row)
+            listed << model->index(row, 0, parent).data().toString();
         listed.sort();
         EXPECT_EQ(withCase, listed);
     });

@@ -40,11 +40,13 @@ inline bool Near(QColor a, QColor b, int tolerance = 40) {
 
 // A JPEG with an EXIF APP1 segment carrying only the orientation tag (1..8).
 inline QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation) {
+    // clang-format off
     const char tiff[] = {'M', 'M', 0, 42, 0, 0, 0, 8,                    // big-endian header, IFD at 8
                          0, 1,                                          // one entry
                          0x01, 0x12, 0, 3, 0, 0, 0, 1,                  // Orientation, SHORT, count 1
                          0, static_cast<char>(orientation), 0, 0,       // value
                          0, 0, 0, 0};                                   // no next IFD
+    // clang-format on
     QByteArray app1("Exif\0\0", 6);
     app1.append(tiff, sizeof tiff);
     const int length = app1.size() + 2;
@@ -101,10 +103,10 @@ inline QByteArray FlatJpeg(int width, int height) {
     out.append("\xFF\xC0\x00\x0B\x08", 5);
     u16(out, height);
     u16(out, width);
-    out.append("\x01\x01\x11\x00", 4);                     // one component, 1×1 sampling
+    out.append("\x01\x01\x11\x00", 4);                                        // one component, 1×1 sampling
     const QByteArray oneCode("\x01" + QByteArray(15, 0) + QByteArray(1, 0));  // one 1-bit code: symbol 0
-    out.append("\xFF\xC4\x00\x14\x00", 5).append(oneCode);  // DC table 0: category 0
-    out.append("\xFF\xC4\x00\x14\x10", 5).append(oneCode);  // AC table 0: end of block
+    out.append("\xFF\xC4\x00\x14\x00", 5).append(oneCode);                    // DC table 0: category 0
+    out.append("\xFF\xC4\x00\x14\x10", 5).append(oneCode);                    // AC table 0: end of block
     out.append("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 10);
     const qint64 blocks = qint64((width + 7) / 8) * ((height + 7) / 8);
     const qint64 bits = 2 * blocks;

@@ -87,7 +87,8 @@ TEST_F(LoaderRobustness, APipeNamedLikeAPictureFailsWithoutWaitingForAWriter) {
 TEST_F(LoaderRobustness, TinyAndThinPicturesLoadAtTheirSize) {
     for (const QString& format : kFormats) {
         for (const QSize size : {QSize(1, 1), QSize(1, 4000), QSize(4000, 1)}) {
-            SCOPED_TRACE(format.toStdString() + " " + std::to_string(size.width()) + "x" + std::to_string(size.height()));
+            SCOPED_TRACE(format.toStdString() + " " + std::to_string(size.width()) + "x" +
+                         std::to_string(size.height()));
             const auto picture = platform::LoadPicture(Put("thin." + format, Sample(format, size)));
             ASSERT_TRUE(picture.has_value());
             EXPECT_EQ(picture->size(), size);
@@ -134,8 +135,8 @@ TEST_F(LoaderRobustness, HeadersClaimingNoPixelsFail) {
     PatchLe32(bmp, 18, 0);  // width
     EXPECT_FALSE(platform::LoadPicture(Put("flat.bmp", bmp)).has_value());
     QByteArray gif = Sample("gif");
-    PatchLe16(gif, 6, 0), PatchLe16(gif, 8, 0);                 // the screen
-    PatchLe16(gif, 410, 0), PatchLe16(gif, 412, 0);             // the frame
+    PatchLe16(gif, 6, 0), PatchLe16(gif, 8, 0);      // the screen
+    PatchLe16(gif, 410, 0), PatchLe16(gif, 412, 0);  // the frame
     EXPECT_FALSE(platform::LoadPicture(Put("flat.gif", gif)).has_value());
 }
 
@@ -152,7 +153,7 @@ TEST_F(LoaderRobustness, AHugeJpegIsDecodedSmall) {
     ASSERT_TRUE(picture.has_value());
     const QSize minimum = platform::MinimumDecodeSize();
     EXPECT_EQ(picture->size(), QSize(minimum.width(), minimum.width()));  // square, like the photo
-    EXPECT_LT(PeakResidentKb() - before, 200 * 1024);                      // a full decode takes 1.6 GB
+    EXPECT_LT(PeakResidentKb() - before, 200 * 1024);                     // a full decode takes 1.6 GB
 }
 
 TEST_F(LoaderRobustness, HugeBitmapsAndGifsFailBeforeDecoding) {

@@ -44,8 +44,8 @@ TEST_F(LoadPictureTest, ReadsBitmapsAndJpegs) {
 
 TEST_F(LoadPictureTest, TakesTheFirstFrameOfAnAnimatedGif) {
     const std::vector<uint8_t> green(16 * 12, 1), white(16 * 12, 2);
-    const auto picture = platform::LoadPicture(
-        Put("anim.gif", testsupport::Gif(16, 12, {qRgb(0, 0, 0), qRgb(0, 200, 0), qRgb(255, 255, 255)}, {green, white})));
+    const auto picture = platform::LoadPicture(Put(
+        "anim.gif", testsupport::Gif(16, 12, {qRgb(0, 0, 0), qRgb(0, 200, 0), qRgb(255, 255, 255)}, {green, white})));
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->size(), QSize(16, 12));
     EXPECT_EQ(picture->pixelColor(8, 6), QColor(0, 200, 0));
@@ -61,7 +61,8 @@ TEST_F(LoadPictureTest, GoesByTheContentNotTheName) {
 
 TEST_F(LoadPictureTest, FindsFilesWhoseNamesHaveSpacesAndJapanese) {
     ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("夏の 写真")));
-    const std::string path = Put(QStringLiteral("夏の 写真/ねまき ＃2 (1).jpg"), Encode(TwoColour(8, 8, Qt::red, Qt::red), "JPEG"));
+    const std::string path =
+        Put(QStringLiteral("夏の 写真/ねまき ＃2 (1).jpg"), Encode(TwoColour(8, 8, Qt::red, Qt::red), "JPEG"));
     const auto picture = platform::LoadPicture(path);
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->size(), QSize(8, 8));
@@ -80,7 +81,8 @@ class ExifOrientation : public LoadPictureTest, public testing::WithParamInterfa
 TEST_P(ExifOrientation, TurnsThePictureUpright) {
     const Turn turn = GetParam();
     const QByteArray jpeg = Encode(TwoColour(40, 20, Qt::red, Qt::blue), "JPEG");
-    const auto picture = platform::LoadPicture(Put("turned.jpg", testsupport::WithExifOrientation(jpeg, turn.orientation)));
+    const auto picture =
+        platform::LoadPicture(Put("turned.jpg", testsupport::WithExifOrientation(jpeg, turn.orientation)));
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->size(), turn.size);
     EXPECT_TRUE(Near(picture->pixelColor(turn.red), Qt::red));
@@ -88,9 +90,9 @@ TEST_P(ExifOrientation, TurnsThePictureUpright) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LoadPicture, ExifOrientation,
-                         testing::Values(Turn{1, {40, 20}, {5, 10}, {35, 10}},   // as stored
-                                         Turn{3, {40, 20}, {35, 10}, {5, 10}},   // half a turn
-                                         Turn{6, {20, 40}, {10, 5}, {10, 35}},   // a quarter clockwise
+                         testing::Values(Turn{1, {40, 20}, {5, 10}, {35, 10}},    // as stored
+                                         Turn{3, {40, 20}, {35, 10}, {5, 10}},    // half a turn
+                                         Turn{6, {20, 40}, {10, 5}, {10, 35}},    // a quarter clockwise
                                          Turn{8, {20, 40}, {10, 35}, {10, 5}}));  // a quarter anticlockwise
 
 TEST(MinimumDecodeSize, IsAtLeastTwiceTheBoard) {
@@ -105,7 +107,8 @@ void ExpectReducedFrom(const QImage& picture, QSize shown) {
     const QSize minimum = platform::MinimumDecodeSize();
     EXPECT_GE(picture.width(), minimum.width());
     EXPECT_GE(picture.height(), minimum.height());
-    EXPECT_TRUE(picture.width() == minimum.width() || picture.height() == minimum.height()) << picture.width() << "x" << picture.height();
+    EXPECT_TRUE(picture.width() == minimum.width() || picture.height() == minimum.height())
+        << picture.width() << "x" << picture.height();
     EXPECT_NEAR(double(picture.width()) / picture.height(), double(shown.width()) / shown.height(), 0.01);
 }
 
@@ -133,7 +136,8 @@ TEST_F(LoadPictureTest, ReducesATurnedPhotoByItsUprightShape) {
 TEST_F(LoadPictureTest, KeepsPicturesThatAreSmallOnOneSideAtTheirSize) {
     const QSize minimum = platform::MinimumDecodeSize();
     for (const QSize size : {QSize(300, 200), QSize(minimum.width() - 1, 3000), QSize(3000, minimum.height())}) {
-        const auto picture = platform::LoadPicture(Put("small.bmp", Encode(TwoColour(size.width(), size.height(), Qt::red, Qt::blue), "BMP")));
+        const auto picture = platform::LoadPicture(
+            Put("small.bmp", Encode(TwoColour(size.width(), size.height(), Qt::red, Qt::blue), "BMP")));
         ASSERT_TRUE(picture.has_value());
         EXPECT_EQ(picture->size(), size);
     }

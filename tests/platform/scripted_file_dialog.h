@@ -17,9 +17,9 @@ struct SeenFileDialog {
     QString directory;
     QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
     QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptSave;
-    QStringList nameFilters;    // as Qt holds them, patterns included
-    QStringList shownTypes;     // what the file-type list shows the user
-    int preselectedType = -1;   // index into shownTypes
+    QStringList nameFilters;   // as Qt holds them, patterns included
+    QStringList shownTypes;    // what the file-type list shows the user
+    int preselectedType = -1;  // index into shownTypes
 };
 
 class ScriptedFileDialog {
@@ -53,8 +53,13 @@ public:
 
 private:
     static SeenFileDialog Look(const QFileDialog& dialog) {
-        SeenFileDialog seen{dialog.windowTitle(), dialog.directory().absolutePath(), dialog.fileMode(),
-                            dialog.acceptMode(), dialog.nameFilters(), {}, -1};
+        SeenFileDialog seen{dialog.windowTitle(),
+                            dialog.directory().absolutePath(),
+                            dialog.fileMode(),
+                            dialog.acceptMode(),
+                            dialog.nameFilters(),
+                            {},
+                            -1};
         if (const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
             for (int i = 0; i < types->count(); ++i) seen.shownTypes << types->itemText(i);
             seen.preselectedType = types->currentIndex();

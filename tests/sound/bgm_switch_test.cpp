@@ -72,8 +72,8 @@ TEST_F(BgmSwitchTest, OnTwiceRestartsTwiceAndLeavesOnlyOnChecked) {
     Click(sound::kBgmOnIndex);
     EXPECT_THAT(menu.marks, ElementsAre(true, false));
     EXPECT_EQ(BgmOn, 1);
-    EXPECT_THAT(port.calls, ElementsAre("MidiPlay /home/u/ペルノカ/QUIL9702.mid @1",
-                                        "MidiPlay /home/u/ペルノカ/QUIL9702.mid @1"));
+    EXPECT_THAT(port.calls,
+                ElementsAre("MidiPlay /home/u/ペルノカ/QUIL9702.mid @1", "MidiPlay /home/u/ペルノカ/QUIL9702.mid @1"));
 }
 
 TEST_F(BgmSwitchTest, OffThenOnTurnsTheSwitchBackOn) {

@@ -22,8 +22,8 @@ class DiskDriverTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::ShutdownAudio();
-        output_ = (std::filesystem::temp_directory_path() /
-                   ("pernoka_disk_audio_" + std::to_string(getpid()) + ".raw")).string();
+        output_ = (std::filesystem::temp_directory_path() / ("pernoka_disk_audio_" + std::to_string(getpid()) + ".raw"))
+                      .string();
         std::remove(output_.c_str());
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
@@ -54,7 +54,7 @@ TEST_F(DiskDriverTest, BackgroundTuneIsAudible) {
     const auto pcm = Recorded();
     EXPECT_GT(pcm.size(), 2u * soundtest::kRate);  // about 1.5 s recorded
     EXPECT_GT(soundtest::PeakLevel(pcm), 1500);
-    EXPECT_LT(soundtest::PeakLevel(pcm), 32000);    // well clear of clipping
+    EXPECT_LT(soundtest::PeakLevel(pcm), 32000);  // well clear of clipping
 }
 
 TEST_F(DiskDriverTest, WavePlayReturnsOnlyAfterTheSoundHasPlayed) {

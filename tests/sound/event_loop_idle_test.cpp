@@ -46,7 +46,9 @@ TEST(EventLoopIdle, WakeFromAnotherThreadRunsTheHookAgain) {
 
 TEST(EventLoopIdle, DestroyedHookStopsRunning) {
     int passes = 0;
-    { platform::EventLoopIdleHook hook([&] { ++passes; }); }
+    {
+        platform::EventLoopIdleHook hook([&] { ++passes; });
+    }
     QEventLoop loop;
     QTimer::singleShot(0, &loop, &QEventLoop::quit);
     loop.exec();

@@ -11,15 +11,15 @@
 
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::Each;
+using ::testing::ElementsAre;
 
 struct Recorder {
-    std::vector<std::string> commands;     // mciSendString commands, in order
-    std::vector<std::string> waves;        // sndPlaySound file names, "<null>" for none
+    std::vector<std::string> commands;  // mciSendString commands, in order
+    std::vector<std::string> waves;     // sndPlaySound file names, "<null>" for none
     std::vector<unsigned> waveFlags;
-    std::vector<unsigned> replyLengths;    // per command
-    std::vector<std::string> replyBuffers; // what each status query was handed
+    std::vector<unsigned> replyLengths;      // per command
+    std::vector<std::string> replyBuffers;   // what each status query was handed
     std::optional<std::string> statusReply;  // nullopt: the query fails
 };
 
@@ -63,10 +63,9 @@ protected:
 
 TEST_F(Module1SoundTest, MidiPlayStopsClosesOpensQuotedAndPlaysFromZero) {
     sound.MidiPlay("/opt/my games/pernoka/QUIL9702.mid");
-    EXPECT_THAT(rec.commands,
-                ElementsAre("stop midifile ", "close midifile",
-                            "open \"/opt/my games/pernoka/QUIL9702.mid\" type sequencer alias midifile",
-                            "play midifile from 0"));
+    EXPECT_THAT(rec.commands, ElementsAre("stop midifile ", "close midifile",
+                                          "open \"/opt/my games/pernoka/QUIL9702.mid\" type sequencer alias midifile",
+                                          "play midifile from 0"));
     // Every command but the query goes without a reply buffer.
     EXPECT_THAT(rec.replyLengths, Each(0u));
 }

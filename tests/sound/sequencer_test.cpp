@@ -76,7 +76,8 @@ TEST_F(SequencerTest, CommandsOnAClosedAliasFailQuietly) {
 }
 
 TEST_F(SequencerTest, BadOpensLeaveTheAliasClosed) {
-    const std::string notMidi = soundtest::WriteTempFile("not_midi.mid", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    const std::string notMidi =
+        soundtest::WriteTempFile("not_midi.mid", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(Send("open /no/such/file.mid type sequencer alias midifile"), platform::kMciFileNotFound);
     EXPECT_EQ(Send("open \"" + notMidi + "\" type sequencer alias midifile"), platform::kMciInvalidFile);
     EXPECT_EQ(Send("open \"" + tune + "\" type waveaudio alias midifile"), platform::kMciUnsupportedDevice);

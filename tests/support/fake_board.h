@@ -25,10 +25,10 @@ public:
     int32_t pictureWidth = 960, pictureHeight = 876;
     float templateWidth = 1335, templateHeight = 1305;
     std::map<int16_t, FakeTile> tiles;  // loaded tiles only
-    std::vector<std::string> log;        // every call, in order
+    std::vector<std::string> log;       // every call, in order
     std::string caption = "ペルノカ Ver.0.2";
-    std::deque<int> answers;             // message box answers; OK when empty
-    std::vector<std::string> boxes;      // "title|buttons|prompt"
+    std::deque<int> answers;         // message box answers; OK when empty
+    std::vector<std::string> boxes;  // "title|buttons|prompt"
     int endProcessCalls = 0;
     bool pictureHidden = false;
 
@@ -55,7 +55,7 @@ public:
 
 class FakeSound final : public engine::SoundPort {
 public:
-    std::vector<std::string> calls;  // "MidiPlay <file>", "WavePlay <file>", "MidiStop", "WaveStop"
+    std::vector<std::string> calls;                 // "MidiPlay <file>", "WavePlay <file>", "MidiStop", "WaveStop"
     std::vector<std::string>* sharedLog = nullptr;  // also written here, to check order with the window
 
     void MidiPlay(const std::string& file) override { Record("MidiPlay " + file); }

@@ -4,10 +4,8 @@
 
 namespace assets {
 
-QByteArray encodeBmp8(const QImage &indexed)
-{
-    if (indexed.format() != QImage::Format_Indexed8 || indexed.isNull() || indexed.colorCount() > 256)
-        return {};
+QByteArray encodeBmp8(const QImage& indexed) {
+    if (indexed.format() != QImage::Format_Indexed8 || indexed.isNull() || indexed.colorCount() > 256) return {};
     const int w = indexed.width(), h = indexed.height();
     const int stride = (w + 3) / 4 * 4;
     const std::uint32_t pixelBytes = std::uint32_t(stride) * std::uint32_t(h);
@@ -22,14 +20,13 @@ QByteArray encodeBmp8(const QImage &indexed)
     putInfoHeader(b, w, h, 8, pixelBytes, 256);
 
     const QList<QRgb> table = indexed.colorTable();
-    for (int i = 0; i < 256; ++i)
-        putRgbQuad(b, i < table.size() ? table[i] : 0u);
+    for (int i = 0; i < 256; ++i) putRgbQuad(b, i < table.size() ? table[i] : 0u);
 
     for (int y = h - 1; y >= 0; --y) {
-        b.append(reinterpret_cast<const char *>(indexed.constScanLine(y)), w);
+        b.append(reinterpret_cast<const char*>(indexed.constScanLine(y)), w);
         b.append(QByteArray(stride - w, '\0'));
     }
     return b;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -24,4 +24,4 @@ inline constexpr int kLogoWidth = 200;
 inline constexpr int kLogoHeight = 100;
 inline constexpr int kLogoFrames = 4;
 
-} // namespace assets
+}  // namespace assets

@@ -5,11 +5,9 @@
 
 namespace assets {
 
-QByteArray encodeIco4(const QImage &argb, const QList<QRgb> &keep)
-{
+QByteArray encodeIco4(const QImage& argb, const QList<QRgb>& keep) {
     const int w = argb.width(), h = argb.height();
-    if (argb.isNull() || w > 256 || h > 256)
-        return {};
+    if (argb.isNull() || w > 256 || h > 256) return {};
     const QImage img = argb.convertToFormat(QImage::Format_ARGB32);
 
     // Index 0 stays black for the masked-out pixels, so the XOR pass leaves
@@ -17,8 +15,7 @@ QByteArray encodeIco4(const QImage &argb, const QList<QRgb> &keep)
     QHash<QRgb, int> histogram;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (qAlpha(img.pixel(x, y)) >= 128)
-                ++histogram[img.pixel(x, y) | 0xff000000u];
+            if (qAlpha(img.pixel(x, y)) >= 128) ++histogram[img.pixel(x, y) | 0xff000000u];
     QList<QRgb> palette = medianCutPalette(histogram, 15, keep.mid(0, 15));
     palette.prepend(qRgb(0, 0, 0));
 
@@ -27,7 +24,7 @@ QByteArray encodeIco4(const QImage &argb, const QList<QRgb> &keep)
     QByteArray xorBits(xorStride * h, '\0');
     QByteArray andBits(andStride * h, '\0');
     for (int y = 0; y < h; ++y) {
-        const int row = h - 1 - y; // bottom-up
+        const int row = h - 1 - y;  // bottom-up
         for (int x = 0; x < w; ++x) {
             const QRgb p = img.pixel(x, y);
             if (qAlpha(p) < 128) {
@@ -36,19 +33,19 @@ QByteArray encodeIco4(const QImage &argb, const QList<QRgb> &keep)
             }
             // Index 0 is only for transparency; opaque pixels use 1..15.
             const int idx = 1 + nearestIndex(palette.mid(1), p);
-            char &byte = xorBits[row * xorStride + x / 2];
+            char& byte = xorBits[row * xorStride + x / 2];
             byte = char(byte | (x % 2 == 0 ? idx << 4 : idx));
         }
     }
 
     const std::uint32_t imageBytes = 40 + 16 * 4 + std::uint32_t(xorBits.size() + andBits.size());
     QByteArray b;
-    putU16(b, 0); // reserved
-    putU16(b, 1); // icon
-    putU16(b, 1); // one image
+    putU16(b, 0);  // reserved
+    putU16(b, 1);  // icon
+    putU16(b, 1);  // one image
     putU8(b, w == 256 ? 0 : unsigned(w));
     putU8(b, h == 256 ? 0 : unsigned(h));
-    putU8(b, 16); // colours
+    putU8(b, 16);  // colours
     putU8(b, 0);
     putU16(b, 1);  // planes
     putU16(b, 4);  // bits per pixel
@@ -56,11 +53,10 @@ QByteArray encodeIco4(const QImage &argb, const QList<QRgb> &keep)
     putU32(b, 6 + 16);
     // The DIB height counts the XOR image and the AND mask together.
     putInfoHeader(b, w, h * 2, 4, std::uint32_t(xorBits.size() + andBits.size()), 16);
-    for (int i = 0; i < 16; ++i)
-        putRgbQuad(b, i < palette.size() ? palette[i] : 0u);
+    for (int i = 0; i < 16; ++i) putRgbQuad(b, i < palette.size() ? palette[i] : 0u);
     b.append(xorBits);
     b.append(andBits);
     return b;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -9,6 +9,6 @@ namespace assets {
 // than half opaque become transparent. Sizes up to 256 x 256; an empty array
 // is returned for anything else. Colours in `keep` are given palette
 // entries of their own so the motif's key colours stay true.
-QByteArray encodeIco4(const QImage &argb, const QList<QRgb> &keep = {});
+QByteArray encodeIco4(const QImage& argb, const QList<QRgb>& keep = {});
 
-} // namespace assets
+}  // namespace assets

@@ -22,8 +22,7 @@ const QColor kHillFar(0x7f, 0xd8, 0x5a);
 const QColor kHillNear(0x2e, 0x9e, 0x3e);
 
 // The whole picture the tiles are cut from, in a unit square.
-void paintLandscape(QPainter &p, double size, int iconSize)
-{
+void paintLandscape(QPainter& p, double size, int iconSize) {
     QLinearGradient sky(0, 0, 0, size);
     sky.setColorAt(0.0, kSkyTop);
     sky.setColorAt(0.7, kSkyLow);
@@ -98,15 +97,13 @@ void paintLandscape(QPainter &p, double size, int iconSize)
     }
 }
 
-} // namespace
+}  // namespace
 
-QList<QRgb> iconKeyColours()
-{
+QList<QRgb> iconKeyColours() {
     return {kSun.rgb(), kSunRim.rgb(), kHole.rgb(), kFrameDark.rgb(), kFrameLight.rgb(), qRgb(255, 255, 255)};
 }
 
-QImage drawIcon(int size)
-{
+QImage drawIcon(int size) {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -176,4 +173,4 @@ QImage drawIcon(int size)
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-} // namespace assets
+}  // namespace assets

@@ -14,8 +14,7 @@ const QColor kInk(0x4a, 0x2c, 0x12);
 const QColor kLetterColours[] = {QColor(0xe8, 0x3a, 0x4f), QColor(0xf0, 0x8a, 0x12), QColor(0x2f, 0xa8, 0x44),
                                  QColor(0x2d, 0x6c, 0xdf)};
 
-void paintFace(QPainter &p)
-{
+void paintFace(QPainter& p) {
     const QPointF c(54, 52);
     const double r = 40;
 
@@ -73,16 +72,14 @@ void paintFace(QPainter &p)
     p.restore();
 }
 
-QPainterPath centredText(const QString &text, const QFont &font, QPointF centre)
-{
+QPainterPath centredText(const QString& text, const QFont& font, QPointF centre) {
     QPainterPath path;
     path.addText(0, 0, font, text);
     const QRectF box = path.boundingRect();
     return path.translated(centre - box.center());
 }
 
-void paintLettering(QPainter &p, int frame)
-{
+void paintLettering(QPainter& p, int frame) {
     QFont big(QStringLiteral("IPAGothic"));
     big.setPixelSize(58);
     const QColor colour = kLetterColours[frame - 1];
@@ -119,14 +116,12 @@ void paintLettering(QPainter &p, int frame)
     }
 }
 
-} // namespace
+}  // namespace
 
-QImage drawLogoFrame(int frame)
-{
+QImage drawLogoFrame(int frame) {
     QImage img(kLogoWidth, kLogoHeight, QImage::Format_RGB32);
     img.fill(qRgb(192, 192, 192));
-    if (frame < 1 || frame > kLogoFrames)
-        return img;
+    if (frame < 1 || frame > kLogoFrames) return img;
     QPainter p(&img);
     preparePainter(p);
     paintFace(p);
@@ -134,4 +129,4 @@ QImage drawLogoFrame(int frame)
     return img;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -16,49 +16,40 @@ struct Box {
     std::vector<Entry> entries;
     long long pixels = 0;
 
-    int channelSpread(int ch) const
-    {
+    int channelSpread(int ch) const {
         int lo = 255, hi = 0;
-        for (const Entry &e : entries) {
+        for (const Entry& e : entries) {
             lo = std::min(lo, e.c[ch]);
             hi = std::max(hi, e.c[ch]);
         }
         return hi - lo;
     }
-    int widestChannel() const
-    {
+    int widestChannel() const {
         int best = 0;
         for (int ch = 1; ch < 3; ++ch)
-            if (channelSpread(ch) > channelSpread(best))
-                best = ch;
+            if (channelSpread(ch) > channelSpread(best)) best = ch;
         return best;
     }
     // Large, populous boxes are split first so busy regions get more colours.
-    double priority() const
-    {
-        if (entries.size() < 2)
-            return -1.0;
+    double priority() const {
+        if (entries.size() < 2) return -1.0;
         return double(channelSpread(widestChannel()) + 1) * double(pixels);
     }
-    QRgb mean() const
-    {
+    QRgb mean() const {
         double s[3] = {0, 0, 0};
-        for (const Entry &e : entries)
-            for (int ch = 0; ch < 3; ++ch)
-                s[ch] += double(e.c[ch]) * e.n;
+        for (const Entry& e : entries)
+            for (int ch = 0; ch < 3; ++ch) s[ch] += double(e.c[ch]) * e.n;
         const double n = double(std::max<long long>(pixels, 1));
         return qRgb(int(s[0] / n + 0.5), int(s[1] / n + 0.5), int(s[2] / n + 0.5));
     }
 };
 
-std::pair<Box, Box> split(Box box)
-{
+std::pair<Box, Box> split(Box box) {
     const int ch = box.widestChannel();
     // Sort by the split channel, ties broken by the colour itself, so the
     // outcome never depends on hash iteration order.
-    std::sort(box.entries.begin(), box.entries.end(), [ch](const Entry &a, const Entry &b) {
-        if (a.c[ch] != b.c[ch])
-            return a.c[ch] < b.c[ch];
+    std::sort(box.entries.begin(), box.entries.end(), [ch](const Entry& a, const Entry& b) {
+        if (a.c[ch] != b.c[ch]) return a.c[ch] < b.c[ch];
         return a.c < b.c;
     });
     long long half = box.pixels / 2, acc = 0;
@@ -66,30 +57,26 @@ std::pair<Box, Box> split(Box box)
     for (size_t i = 0; i + 1 < box.entries.size(); ++i) {
         acc += box.entries[i].n;
         cut = i + 1;
-        if (acc >= half)
-            break;
+        if (acc >= half) break;
     }
     Box a, b;
     a.entries.assign(box.entries.begin(), box.entries.begin() + long(cut));
     b.entries.assign(box.entries.begin() + long(cut), box.entries.end());
-    for (const Entry &e : a.entries)
-        a.pixels += e.n;
+    for (const Entry& e : a.entries) a.pixels += e.n;
     b.pixels = box.pixels - a.pixels;
     return {std::move(a), std::move(b)};
 }
 
-} // namespace
+}  // namespace
 
-QList<QRgb> medianCutPalette(QHash<QRgb, int> histogram, int count, const QList<QRgb> &fixed)
-{
+QList<QRgb> medianCutPalette(QHash<QRgb, int> histogram, int count, const QList<QRgb>& fixed) {
     QList<QRgb> palette;
     for (QRgb f : fixed) {
         palette.append(f | 0xff000000u);
         histogram.remove(f | 0xff000000u);
     }
     const int free = count - int(palette.size());
-    if (free <= 0 || histogram.isEmpty())
-        return palette;
+    if (free <= 0 || histogram.isEmpty()) return palette;
 
     Box all;
     for (auto it = histogram.cbegin(); it != histogram.cend(); ++it) {
@@ -100,20 +87,17 @@ QList<QRgb> medianCutPalette(QHash<QRgb, int> histogram, int count, const QList<
     boxes.push_back(std::move(all));
     while (int(boxes.size()) < free) {
         auto widest = std::max_element(boxes.begin(), boxes.end(),
-                                       [](const Box &a, const Box &b) { return a.priority() < b.priority(); });
-        if (widest->priority() < 0)
-            break;
+                                       [](const Box& a, const Box& b) { return a.priority() < b.priority(); });
+        if (widest->priority() < 0) break;
         auto [a, b] = split(std::move(*widest));
         *widest = std::move(a);
         boxes.push_back(std::move(b));
     }
-    for (const Box &box : boxes)
-        palette.append(box.mean());
+    for (const Box& box : boxes) palette.append(box.mean());
     return palette;
 }
 
-int nearestIndex(const QList<QRgb> &palette, QRgb colour)
-{
+int nearestIndex(const QList<QRgb>& palette, QRgb colour) {
     int best = 0;
     long best_d = -1;
     for (int i = 0; i < int(palette.size()); ++i) {
@@ -130,14 +114,12 @@ int nearestIndex(const QList<QRgb> &palette, QRgb colour)
     return best;
 }
 
-QImage toIndexed8(const QImage &image, const QList<QRgb> &fixed)
-{
+QImage toIndexed8(const QImage& image, const QList<QRgb>& fixed) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     QHash<QRgb, int> histogram;
     for (int y = 0; y < rgb.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            ++histogram[line[x] | 0xff000000u];
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) ++histogram[line[x] | 0xff000000u];
     }
     const QList<QRgb> palette = medianCutPalette(histogram, 256, fixed);
 
@@ -145,17 +127,16 @@ QImage toIndexed8(const QImage &image, const QList<QRgb> &fixed)
     out.setColorTable(palette);
     QHash<QRgb, int> cache;
     for (int y = 0; y < rgb.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        uchar *dst = out.scanLine(y);
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* dst = out.scanLine(y);
         for (int x = 0; x < rgb.width(); ++x) {
             const QRgb c = line[x] | 0xff000000u;
             auto it = cache.find(c);
-            if (it == cache.end())
-                it = cache.insert(c, nearestIndex(palette, c));
+            if (it == cache.end()) it = cache.insert(c, nearestIndex(palette, c));
             dst[x] = uchar(it.value());
         }
     }
     return out;
 }
 
-} // namespace assets
+}  // namespace assets

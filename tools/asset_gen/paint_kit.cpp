@@ -8,24 +8,20 @@
 
 namespace assets {
 
-QColor mix(const QColor &a, const QColor &b, double t)
-{
+QColor mix(const QColor& a, const QColor& b, double t) {
     t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+    return QColor::fromRgbF(
+        float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+        float(a.blueF() + (b.blueF() - a.blueF()) * t), float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
-void preparePainter(QPainter &p)
-{
+void preparePainter(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::TextAntialiasing);
 }
 
-void paintCloud(QPainter &p, QPointF centre, double w, double h, Rng &rng, QColor light, QColor shade)
-{
+void paintCloud(QPainter& p, QPointF centre, double w, double h, Rng& rng, QColor light, QColor shade) {
     struct Puff {
         QPointF c;
         double r;
@@ -43,8 +39,7 @@ void paintCloud(QPainter &p, QPointF centre, double w, double h, Rng &rng, QColo
     }
     // A flat-ish base ties the puffs together.
     QPainterPath body;
-    for (const Puff &pf : puffs)
-        body.addEllipse(pf.c, pf.r, pf.r);
+    for (const Puff& pf : puffs) body.addEllipse(pf.c, pf.r, pf.r);
     body.addRoundedRect(QRectF(centre.x() - w * 0.45, centre.y() - h * 0.05, w * 0.9, h * 0.32), h * 0.15, h * 0.15);
     body.setFillRule(Qt::WindingFill);
     body = body.simplified();
@@ -63,7 +58,7 @@ void paintCloud(QPainter &p, QPointF centre, double w, double h, Rng &rng, QColo
     p.drawPath(body);
     // Sunlit rims on the upper side of each puff.
     p.setClipPath(body);
-    for (const Puff &pf : puffs) {
+    for (const Puff& pf : puffs) {
         QRadialGradient rg(pf.c - QPointF(pf.r * 0.25, pf.r * 0.35), pf.r * 0.9);
         QColor hi = light;
         hi.setAlphaF(0.85f);
@@ -77,8 +72,7 @@ void paintCloud(QPainter &p, QPointF centre, double w, double h, Rng &rng, QColo
     p.restore();
 }
 
-void paintSparkle(QPainter &p, QPointF at, double radius, QColor colour)
-{
+void paintSparkle(QPainter& p, QPointF at, double radius, QColor colour) {
     p.save();
     p.setPen(Qt::NoPen);
     QRadialGradient halo(at, radius * 1.6);
@@ -102,8 +96,7 @@ void paintSparkle(QPainter &p, QPointF at, double radius, QColor colour)
     p.restore();
 }
 
-QPainterPath starPath(QPointF centre, double r, double degrees, double innerRatio)
-{
+QPainterPath starPath(QPointF centre, double r, double degrees, double innerRatio) {
     QPainterPath path;
     for (int i = 0; i < 10; ++i) {
         const double a = qDegreesToRadians(degrees - 90.0 + i * 36.0);
@@ -118,10 +111,9 @@ QPainterPath starPath(QPointF centre, double r, double degrees, double innerRati
     return path;
 }
 
-void addGrain(QImage &image, Rng &rng, int amount)
-{
+void addGrain(QImage& image, Rng& rng, int amount) {
     for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const int d = rng.below(2 * amount + 1) - amount;
             const QRgb c = line[x];
@@ -131,4 +123,4 @@ void addGrain(QImage &image, Rng &rng, int amount)
     }
 }
 
-} // namespace assets
+}  // namespace assets

@@ -15,10 +15,9 @@ constexpr double W = kPictureWidth;
 constexpr double H = kPictureHeight;
 constexpr double kFloorY = 716;
 const QRectF kWindow(168, 96, 440, 400);
-const QPointF kLamp(842, 470); // centre of the glowing shade
+const QPointF kLamp(842, 470);  // centre of the glowing shade
 
-void paintWall(QPainter &p, Rng &rng)
-{
+void paintWall(QPainter& p, Rng& rng) {
     QLinearGradient wall(0, 0, 0, kFloorY);
     wall.setColorAt(0.0, QColor(0x3a, 0x2e, 0x6a));
     wall.setColorAt(1.0, QColor(0x54, 0x3c, 0x7a));
@@ -51,8 +50,7 @@ void paintWall(QPainter &p, Rng &rng)
     p.drawRect(QRectF(0, 0, W, H));
 }
 
-void paintNightSky(QPainter &p, Rng &rng)
-{
+void paintNightSky(QPainter& p, Rng& rng) {
     QLinearGradient sky(0, kWindow.top(), 0, kWindow.bottom());
     sky.setColorAt(0.0, QColor(0x0a, 0x12, 0x3c));
     sky.setColorAt(0.6, QColor(0x1e, 0x2c, 0x72));
@@ -81,9 +79,8 @@ void paintNightSky(QPainter &p, Rng &rng)
         p.drawEllipse(QPointF(x, y), r, r);
     }
     const double sparkles[][3] = {{230, 150, 9}, {330, 120, 7}, {280, 240, 11}, {450, 140, 6}, {360, 330, 8},
-                                  {500, 300, 7}, {210, 350, 6}, {580, 380, 6}, {440, 230, 5}};
-    for (const auto &s : sparkles)
-        paintSparkle(p, QPointF(s[0], s[1]), s[2], QColor(255, 250, 210));
+                                  {500, 300, 7}, {210, 350, 6}, {580, 380, 6},  {440, 230, 5}};
+    for (const auto& s : sparkles) paintSparkle(p, QPointF(s[0], s[1]), s[2], QColor(255, 250, 210));
 
     // The moon: a crescent with a soft halo and a few craters.
     const QPointF m(520, 186);
@@ -110,7 +107,7 @@ void paintNightSky(QPainter &p, Rng &rng)
     p.restore();
 
     // Thin clouds drifting past the moon.
-    for (const auto &c : {QPointF(430, 250), QPointF(560, 286), QPointF(250, 200)}) {
+    for (const auto& c : {QPointF(430, 250), QPointF(560, 286), QPointF(250, 200)}) {
         paintCloud(p, c, 150, 40, rng, QColor(0x8c, 0x8c, 0xc8, 200), QColor(0x34, 0x3a, 0x7a, 200));
     }
 
@@ -132,15 +129,15 @@ void paintNightSky(QPainter &p, Rng &rng)
     p.save();
     p.setClipPath(town);
     for (int i = 0; i < 40; ++i) {
-        const double wx = rng.range(kWindow.left(), kWindow.right()), wy = rng.range(kWindow.bottom() - 70, kWindow.bottom() - 8);
+        const double wx = rng.range(kWindow.left(), kWindow.right()),
+                     wy = rng.range(kWindow.bottom() - 70, kWindow.bottom() - 8);
         p.setBrush(rng.chance(0.6) ? QColor(0xff, 0xd0, 0x60) : QColor(0x3a, 0x3a, 0x6a));
         p.drawRect(QRectF(wx, wy, 6, 8));
     }
     p.restore();
 }
 
-void paintWindowFrame(QPainter &p)
-{
+void paintWindowFrame(QPainter& p) {
     const QColor wood(0xb0, 0x78, 0x48), woodDark(0x6a, 0x40, 0x20);
     QPainterPath frame;
     frame.addRect(kWindow.adjusted(-22, -22, 22, 22));
@@ -159,7 +156,8 @@ void paintWindowFrame(QPainter &p)
     p.drawRect(QRectF(kWindow.left(), kWindow.center().y() - 8, kWindow.width(), 16));
     // Glints on the glass.
     p.setPen(QPen(QColor(255, 255, 255, 50), 6, Qt::SolidLine, Qt::RoundCap));
-    for (const QPointF o : {QPointF(kWindow.left() + 30, kWindow.top() + 60), QPointF(kWindow.center().x() + 30, kWindow.center().y() + 60)}) {
+    for (const QPointF o : {QPointF(kWindow.left() + 30, kWindow.top() + 60),
+                            QPointF(kWindow.center().x() + 30, kWindow.center().y() + 60)}) {
         p.drawLine(o, o + QPointF(40, -40));
         p.drawLine(o + QPointF(16, 10), o + QPointF(46, -20));
     }
@@ -172,8 +170,7 @@ void paintWindowFrame(QPainter &p)
     p.drawRect(QRectF(sill.left() + 10, sill.bottom(), sill.width() - 20, 8));
 }
 
-void paintCurtain(QPainter &p, double x0, double x1, bool left, Rng &rng)
-{
+void paintCurtain(QPainter& p, double x0, double x1, bool left, Rng& rng) {
     const double top = 60, tieY = 330, bottom = 610;
     const double pinch = left ? x0 + (x1 - x0) * 0.25 : x1 - (x1 - x0) * 0.25;
     QPainterPath c;
@@ -198,8 +195,7 @@ void paintCurtain(QPainter &p, double x0, double x1, bool left, Rng &rng)
     p.setClipPath(c);
     // Folds.
     QLinearGradient folds(x0 - 20, 0, x1 + 20, 0);
-    for (int i = 0; i <= 10; ++i)
-        folds.setColorAt(i / 10.0, i % 2 ? QColor(0, 20, 30, 90) : QColor(255, 255, 230, 40));
+    for (int i = 0; i <= 10; ++i) folds.setColorAt(i / 10.0, i % 2 ? QColor(0, 20, 30, 90) : QColor(255, 255, 230, 40));
     p.setBrush(folds);
     p.drawRect(QRectF(x0 - 30, top, x1 - x0 + 60, bottom - top));
     // Printed moons and dots.
@@ -229,8 +225,7 @@ void paintCurtain(QPainter &p, double x0, double x1, bool left, Rng &rng)
     p.drawEllipse(QPointF(left ? pinch + 24 : pinch - 24, tieY), 10, 10);
 }
 
-void paintRodAndGarland(QPainter &p, Rng &rng)
-{
+void paintRodAndGarland(QPainter& p, Rng& rng) {
     p.setPen(QPen(QColor(0x5a, 0x3a, 0x1a), 1.5));
     p.setBrush(QColor(0xc8, 0x9a, 0x4a));
     p.drawRoundedRect(QRectF(70, 52, 640, 12), 6, 6);
@@ -247,8 +242,7 @@ void paintRodAndGarland(QPainter &p, Rng &rng)
     auto stringY = [](double x) { return 14 + 26 * std::abs(std::sin(x / W * 3 * M_PI)); };
     QPainterPath string;
     string.moveTo(0, stringY(0));
-    for (double x = 0; x <= W; x += 6)
-        string.lineTo(x, stringY(x));
+    for (double x = 0; x <= W; x += 6) string.lineTo(x, stringY(x));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0xe8, 0xe0, 0xc8), 1.5));
     p.drawPath(string);
@@ -265,8 +259,7 @@ void paintRodAndGarland(QPainter &p, Rng &rng)
     }
 }
 
-void paintFishPicture(QPainter &p)
-{
+void paintFishPicture(QPainter& p) {
     const QRectF frame(748, 118, 150, 116);
     p.setPen(QPen(QColor(0x5a, 0x3a, 0x1a), 2));
     p.setBrush(QColor(0xd8, 0xa0, 0x50));
@@ -295,13 +288,11 @@ void paintFishPicture(QPainter &p)
     p.drawEllipse(f + QPointF(-19, -4), 2, 2);
     p.setBrush(QColor(255, 255, 255, 170));
     p.setPen(QPen(QColor(255, 255, 255, 200), 1.2));
-    for (int i = 0; i < 3; ++i)
-        p.drawEllipse(f + QPointF(-46 + i * 4, -16 - i * 12), 3 + i, 3 + i);
+    for (int i = 0; i < 3; ++i) p.drawEllipse(f + QPointF(-46 + i * 4, -16 - i * 12), 3 + i, 3 + i);
 }
 
 // A child's crayon drawing pinned up by the window.
-void paintDrawing(QPainter &p)
-{
+void paintDrawing(QPainter& p) {
     const QRectF sheet(14, 168, 68, 84);
     p.save();
     p.translate(sheet.center());
@@ -329,8 +320,7 @@ void paintDrawing(QPainter &p)
 }
 
 // Nearly eleven: well past a cat's bedtime.
-void paintClock(QPainter &p)
-{
+void paintClock(QPainter& p) {
     const QPointF c(884, 334);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 60));
@@ -361,14 +351,12 @@ void paintClock(QPainter &p)
     p.drawChord(QRectF(c.x() + 16, c.y() - 50, 24, 24), 0, 180 * 16);
 }
 
-void paintLampTable(QPainter &p)
-{
+void paintLampTable(QPainter& p) {
     const QColor wood(0x8a, 0x52, 0x2a), woodDark(0x4a, 0x2a, 0x12);
     // Table.
     p.setPen(QPen(woodDark, 2));
     p.setBrush(wood);
-    for (double x : {752.0, 918.0})
-        p.drawRect(QRectF(x, 576, 14, 186));
+    for (double x : {752.0, 918.0}) p.drawRect(QRectF(x, 576, 14, 186));
     p.drawRect(QRectF(752, 660, 180, 10));
     QLinearGradient top(0, 560, 0, 580);
     top.setColorAt(0.0, wood.lighter(150));
@@ -429,8 +417,7 @@ void paintLampTable(QPainter &p)
     p.drawPath(steam.translated(12, 2));
 }
 
-void paintFloor(QPainter &p, Rng &rng)
-{
+void paintFloor(QPainter& p, Rng& rng) {
     // Skirting board.
     p.setPen(QPen(QColor(0x3a, 0x22, 0x10), 1.5));
     p.setBrush(QColor(0x8a, 0x5a, 0x34));
@@ -446,8 +433,7 @@ void paintFloor(QPainter &p, Rng &rng)
     for (double y = kFloorY; y < H; y += 32) {
         p.drawLine(QPointF(0, y), QPointF(W, y));
         const double offset = rng.range(0, 180);
-        for (double x = offset; x < W; x += 240)
-            p.drawLine(QPointF(x, y), QPointF(x, y + 32));
+        for (double x = offset; x < W; x += 240) p.drawLine(QPointF(x, y), QPointF(x, y + 32));
     }
     p.setPen(QPen(QColor(0x2e, 0x1a, 0x0c, 70), 1));
     for (int i = 0; i < 90; ++i) {
@@ -457,8 +443,7 @@ void paintFloor(QPainter &p, Rng &rng)
     }
 }
 
-void paintRug(QPainter &p)
-{
+void paintRug(QPainter& p) {
     const QPointF c(420, 790);
     const QColor rings[] = {QColor(0xc8, 0x3a, 0x4a), QColor(0xff, 0xc8, 0x5a), QColor(0x3a, 0x8a, 0x8c),
                             QColor(0xf0, 0xe8, 0xd8), QColor(0xc8, 0x3a, 0x4a), QColor(0x6a, 0x5a, 0xb8)};
@@ -485,8 +470,7 @@ void paintRug(QPainter &p)
     p.drawPath(zig);
 }
 
-void paintBed(QPainter &p, bool front)
-{
+void paintBed(QPainter& p, bool front) {
     const QPointF c(440, 652);
     const double rx = 300, ry = 96;
     QPainterPath outer, inner;
@@ -527,12 +511,11 @@ void paintBed(QPainter &p, bool front)
     p.drawArc(QRectF(c.x() - rx + 22, c.y() - ry + 16, 2 * (rx - 22), 2 * (ry - 16)), -10 * 16, -160 * 16);
 }
 
-void paintZzz(QPainter &p)
-{
+void paintZzz(QPainter& p) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     const double spots[][3] = {{286, 488, 30}, {330, 440, 40}, {390, 376, 54}};
-    for (const auto &s : spots) {
+    for (const auto& s : spots) {
         font.setPixelSize(int(s[2]));
         QPainterPath z;
         z.addText(s[0], s[1], font, QStringLiteral("Z"));
@@ -545,8 +528,7 @@ void paintZzz(QPainter &p)
     }
 }
 
-void paintYarn(QPainter &p)
-{
+void paintYarn(QPainter& p) {
     const QPointF c(86, 800);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
@@ -567,8 +549,7 @@ void paintYarn(QPainter &p)
     p.drawPath(strand);
 }
 
-void paintBooks(QPainter &p)
-{
+void paintBooks(QPainter& p) {
     const QColor colours[] = {QColor(0x3a, 0x6a, 0xc8), QColor(0xe8, 0xb8, 0x3a), QColor(0x4a, 0xa0, 0x5a),
                               QColor(0xc8, 0x4a, 0x4a)};
     double y = kFloorY + 4;
@@ -588,8 +569,7 @@ void paintBooks(QPainter &p)
     p.drawPath(starPath(QPointF(74, y - 24), 22, 0));
 }
 
-void paintSlippers(QPainter &p)
-{
+void paintSlippers(QPainter& p) {
     for (int i = 0; i < 2; ++i) {
         const QPointF c(790 + i * 62, 792 + i * 12);
         p.save();
@@ -606,10 +586,9 @@ void paintSlippers(QPainter &p)
     }
 }
 
-} // namespace
+}  // namespace
 
-QImage drawNightPicture()
-{
+QImage drawNightPicture() {
     QImage img(kPictureWidth, kPictureHeight, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::black);
     Rng rng(0x4e454d41ull);
@@ -640,4 +619,4 @@ QImage drawNightPicture()
     return img;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -16,8 +16,7 @@ constexpr double W = kPictureWidth;
 constexpr double H = kPictureHeight;
 constexpr double kMeadowTop = 560;
 
-void paintSky(QPainter &p)
-{
+void paintSky(QPainter& p) {
     QLinearGradient sky(0, 0, 0, kMeadowTop);
     sky.setColorAt(0.0, QColor(0x1f, 0x6f, 0xd0));
     sky.setColorAt(0.45, QColor(0x5c, 0xaa, 0xf0));
@@ -26,8 +25,7 @@ void paintSky(QPainter &p)
     p.fillRect(QRectF(0, 0, W, kMeadowTop), sky);
 }
 
-void paintSun(QPainter &p)
-{
+void paintSun(QPainter& p) {
     const QPointF c(118, 104);
     QRadialGradient glow(c, 260);
     glow.setColorAt(0.0, QColor(255, 250, 210, 230));
@@ -60,25 +58,23 @@ void paintSun(QPainter &p)
     p.drawEllipse(c, 54, 54);
 }
 
-void paintClouds(QPainter &p, Rng &rng)
-{
+void paintClouds(QPainter& p, Rng& rng) {
     struct C {
         double x, y, w, h;
     };
     const C clouds[] = {{330, 92, 270, 112}, {660, 60, 300, 118}, {880, 178, 210, 92}, {232, 228, 170, 66},
                         {548, 214, 190, 70}, {70, 326, 150, 54},  {420, 392, 200, 58}, {760, 372, 230, 68},
                         {910, 430, 130, 44}, {220, 452, 160, 42}};
-    for (const C &c : clouds)
+    for (const C& c : clouds)
         paintCloud(p, QPointF(c.x, c.y), c.w, c.h, rng, QColor(255, 255, 255), QColor(0xb0, 0xc4, 0xdc));
 }
 
-void paintBirds(QPainter &p)
-{
+void paintBirds(QPainter& p) {
     const double birds[][3] = {{470, 160, 14}, {505, 140, 11}, {530, 176, 9}, {790, 112, 12},
                                {820, 96, 9},   {120, 250, 10}, {640, 260, 8}, {36, 60, 9}};
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x2a, 0x34, 0x4a), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    for (const auto &b : birds) {
+    for (const auto& b : birds) {
         const double x = b[0], y = b[1], s = b[2];
         QPainterPath wing;
         wing.moveTo(x - s, y - s * 0.3);
@@ -88,8 +84,7 @@ void paintBirds(QPainter &p)
     }
 }
 
-QPainterPath ridge(Rng &rng, double base, double amplitude, double waves)
-{
+QPainterPath ridge(Rng& rng, double base, double amplitude, double waves) {
     QPainterPath path;
     path.moveTo(0, H);
     const double phase = rng.range(0, 6.28), phase2 = rng.range(0, 6.28);
@@ -103,8 +98,7 @@ QPainterPath ridge(Rng &rng, double base, double amplitude, double waves)
     return path;
 }
 
-void paintTree(QPainter &p, QPointF base, double size, Rng &rng)
-{
+void paintTree(QPainter& p, QPointF base, double size, Rng& rng) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x6a, 0x44, 0x22));
     p.drawRect(QRectF(base.x() - size * 0.08, base.y() - size * 0.5, size * 0.16, size * 0.5));
@@ -120,8 +114,7 @@ void paintTree(QPainter &p, QPointF base, double size, Rng &rng)
     }
 }
 
-void paintHouse(QPainter &p)
-{
+void paintHouse(QPainter& p) {
     const QRectF wall(640, 430, 120, 86);
     QLinearGradient wg(wall.left(), 0, wall.right(), 0);
     wg.setColorAt(0.0, QColor(0xff, 0xf4, 0xdc));
@@ -171,8 +164,7 @@ void paintHouse(QPainter &p)
     p.drawEllipse(QPointF(wall.center().x() + 6, wall.bottom() - 20), 2, 2);
 }
 
-void paintHills(QPainter &p, Rng &rng)
-{
+void paintHills(QPainter& p, Rng& rng) {
     QLinearGradient far(0, 410, 0, kMeadowTop);
     far.setColorAt(0.0, QColor(0x8c, 0xc0, 0xb4));
     far.setColorAt(1.0, QColor(0xa8, 0xd4, 0xa8));
@@ -197,15 +189,13 @@ void paintHills(QPainter &p, Rng &rng)
 
     for (int i = 0; i < 14; ++i) {
         const double x = rng.range(10, 950);
-        if (x > 620 && x < 790)
-            continue;
+        if (x > 620 && x < 790) continue;
         paintTree(p, QPointF(x, rng.range(500, 535)), rng.range(26, 46), rng);
     }
     paintHouse(p);
 }
 
-void paintMeadow(QPainter &p, Rng &rng)
-{
+void paintMeadow(QPainter& p, Rng& rng) {
     QLinearGradient g(0, kMeadowTop - 30, 0, H);
     g.setColorAt(0.0, QColor(0x8a, 0xd0, 0x56));
     g.setColorAt(0.5, QColor(0x5c, 0xb0, 0x3a));
@@ -231,8 +221,7 @@ void paintMeadow(QPainter &p, Rng &rng)
     }
 }
 
-void paintBlade(QPainter &p, QPointF base, double len, double width, double lean, QColor colour)
-{
+void paintBlade(QPainter& p, QPointF base, double len, double width, double lean, QColor colour) {
     QPainterPath blade;
     const QPointF tip(base.x() + lean, base.y() - len);
     blade.moveTo(base.x() - width / 2, base.y());
@@ -244,8 +233,7 @@ void paintBlade(QPainter &p, QPointF base, double len, double width, double lean
 }
 
 // A flower rooted at `root`, its head held up above the grass.
-void paintFlower(QPainter &p, QPointF root, double size, int kind, Rng &rng)
-{
+void paintFlower(QPainter& p, QPointF root, double size, int kind, Rng& rng) {
     const QPointF at(root.x() + size * 0.8, root.y() - size * 2.4);
     p.setPen(QPen(QColor(0x2e, 0x7a, 0x22), std::max(1.0, size * 0.16)));
     p.drawLine(root, at);
@@ -270,8 +258,7 @@ void paintFlower(QPainter &p, QPointF root, double size, int kind, Rng &rng)
 }
 
 // Blades and flowers, far ones first, bending downwind.
-void paintGrassAndFlowers(QPainter &p, Rng &rng)
-{
+void paintGrassAndFlowers(QPainter& p, Rng& rng) {
     struct Item {
         double y;
         bool flower;
@@ -290,10 +277,10 @@ void paintGrassAndFlowers(QPainter &p, Rng &rng)
         const int kind = rng.below(5);
         items.push_back({kMeadowTop + 6 + t * (H - kMeadowTop), true, x, kind});
     }
-    std::stable_sort(items.begin(), items.end(), [](const Item &a, const Item &b) { return a.y < b.y; });
+    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.y < b.y; });
 
     p.setPen(Qt::NoPen);
-    for (const Item &it : items) {
+    for (const Item& it : items) {
         const double t = std::clamp((it.y - kMeadowTop) / (H - kMeadowTop), 0.0, 1.0);
         if (it.flower) {
             paintFlower(p, QPointF(it.x, it.y), 3 + 12 * t * t + 3 * t, it.kind, rng);
@@ -309,8 +296,7 @@ void paintGrassAndFlowers(QPainter &p, Rng &rng)
     }
 }
 
-void paintSunflower(QPainter &p, QPointF head, double size, double groundY)
-{
+void paintSunflower(QPainter& p, QPointF head, double size, double groundY) {
     p.setPen(QPen(QColor(0x3a, 0x7a, 0x22), size * 0.12, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     QPainterPath stem;
@@ -357,8 +343,7 @@ void paintSunflower(QPainter &p, QPointF head, double size, double groundY)
     p.restore();
 }
 
-void paintTulips(QPainter &p, QPointF base, double scale, Rng &rng)
-{
+void paintTulips(QPainter& p, QPointF base, double scale, Rng& rng) {
     p.save();
     p.translate(base);
     p.scale(scale, scale);
@@ -387,10 +372,9 @@ void paintTulips(QPainter &p, QPointF base, double scale, Rng &rng)
 }
 
 // Close up daisies, and a ladybird on a clover leaf.
-void paintDaisyClump(QPainter &p, QPointF base, Rng &rng)
-{
+void paintDaisyClump(QPainter& p, QPointF base, Rng& rng) {
     const double spots[][3] = {{-40, -60, 22}, {0, -96, 26}, {38, -50, 20}, {70, -86, 18}, {-70, -30, 16}};
-    for (const auto &s : spots) {
+    for (const auto& s : spots) {
         const QPointF head(base.x() + s[0], base.y() + s[1]);
         p.setPen(QPen(QColor(0x2e, 0x7a, 0x22), 3, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(head.x() - 6, base.y() + 20), head);
@@ -413,8 +397,7 @@ void paintDaisyClump(QPainter &p, QPointF base, Rng &rng)
     }
 }
 
-void paintClover(QPainter &p, QPointF at)
-{
+void paintClover(QPainter& p, QPointF at) {
     p.setPen(QPen(QColor(0x2a, 0x6a, 0x1a), 1.4));
     p.setBrush(QColor(0x3e, 0x9a, 0x30));
     for (int i = 0; i < 3; ++i) {
@@ -446,15 +429,13 @@ void paintClover(QPainter &p, QPointF at)
 }
 
 // A dandelion clock losing its seeds downwind.
-void paintDandelion(QPainter &p, QPointF head, double groundY, Rng &rng)
-{
+void paintDandelion(QPainter& p, QPointF head, double groundY, Rng& rng) {
     p.setPen(QPen(QColor(0x5a, 0x8a, 0x3a), 2.5));
     p.drawLine(QPointF(head.x() - 8, groundY), head);
     p.setPen(QPen(QColor(255, 255, 255, 210), 1));
     for (int i = 0; i < 40; ++i) {
         const double a = i * 2 * M_PI / 40;
-        if (std::cos(a) > 0.5 && i % 3)
-            continue; // the windward side is already bare
+        if (std::cos(a) > 0.5 && i % 3) continue;  // the windward side is already bare
         const QPointF tip(head.x() + 22 * std::cos(a), head.y() + 22 * std::sin(a));
         p.drawLine(head, tip);
         p.drawEllipse(tip, 2.2, 2.2);
@@ -474,8 +455,7 @@ void paintDandelion(QPainter &p, QPointF head, double groundY, Rng &rng)
 }
 
 // One sock never made it to the line.
-void paintDroppedSock(QPainter &p, QPointF at)
-{
+void paintDroppedSock(QPainter& p, QPointF at) {
     p.save();
     p.translate(at);
     p.rotate(-28);
@@ -494,13 +474,11 @@ void paintDroppedSock(QPainter &p, QPointF at)
     p.setClipPath(sock);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x3a, 0x8a, 0xe0));
-    for (double y = 6; y < 44; y += 12)
-        p.drawRect(QRectF(-5, y, 40, 5));
+    for (double y = 6; y < 44; y += 12) p.drawRect(QRectF(-5, y, 40, 5));
     p.restore();
 }
 
-void paintBasket(QPainter &p)
-{
+void paintBasket(QPainter& p) {
     const QRectF body(52, 742, 210, 104);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 60));
@@ -544,8 +522,7 @@ void paintBasket(QPainter &p)
     p.drawRoundedRect(QRectF(body.left() - 6, body.top() - 6, body.width() + 12, 14), 6, 6);
 }
 
-void paintButterfly(QPainter &p, QPointF at, double size, QColor wing)
-{
+void paintButterfly(QPainter& p, QPointF at, double size, QColor wing) {
     p.save();
     p.translate(at);
     p.rotate(-18);
@@ -565,14 +542,13 @@ void paintButterfly(QPainter &p, QPointF at, double size, QColor wing)
 }
 
 // Swirls of wind with a curl at the end, and leaves and petals riding them.
-void paintWind(QPainter &p, Rng &rng)
-{
+void paintWind(QPainter& p, Rng& rng) {
     struct Gust {
         double x, y, len, curl;
     };
-    const Gust gusts[] = {{20, 180, 300, 22}, {560, 300, 260, 18}, {300, 520, 320, 16}, {620, 640, 300, 20},
-                          {40, 420, 200, 14}, {700, 24, 240, 16}};
-    for (const Gust &g : gusts) {
+    const Gust gusts[] = {{20, 180, 300, 22},  {560, 300, 260, 18}, {300, 520, 320, 16},
+                          {620, 640, 300, 20}, {40, 420, 200, 14},  {700, 24, 240, 16}};
+    for (const Gust& g : gusts) {
         QPainterPath path;
         path.moveTo(g.x, g.y);
         path.cubicTo(g.x + g.len * 0.3, g.y - 18, g.x + g.len * 0.6, g.y + 16, g.x + g.len, g.y);
@@ -604,10 +580,9 @@ void paintWind(QPainter &p, Rng &rng)
     }
 }
 
-} // namespace
+}  // namespace
 
-QImage drawSummerPicture()
-{
+QImage drawSummerPicture() {
     QImage img(kPictureWidth, kPictureHeight, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::white);
     Rng rng(0x50414e54ull);
@@ -639,4 +614,4 @@ QImage drawSummerPicture()
     return img;
 }
 
-} // namespace assets
+}  // namespace assets

@@ -16,8 +16,7 @@ const QColor kPajamaStripe(0x3a, 0x52, 0xa8);
 const QColor kPajamaLine(0x2a, 0x3a, 0x78);
 const QColor kCap(0xe0, 0x3a, 0x4a);
 
-QPainterPath bodyPath()
-{
+QPainterPath bodyPath() {
     QPainterPath body;
     body.addEllipse(QPointF(30, 12), 150, 80);
     body.addEllipse(QPointF(128, -4), 84, 74);
@@ -25,8 +24,7 @@ QPainterPath bodyPath()
     return body.simplified();
 }
 
-void paintTail(QPainter &p)
-{
+void paintTail(QPainter& p) {
     QPainterPath tail;
     // Wrapped round the front, tip tucked up by the paws.
     tail.moveTo(196, 20);
@@ -44,8 +42,7 @@ void paintTail(QPainter &p)
     p.drawPath(tail);
 }
 
-void paintBody(QPainter &p)
-{
+void paintBody(QPainter& p) {
     const QPainterPath body = bodyPath();
     p.setPen(Qt::NoPen);
     p.setBrush(kPajama);
@@ -92,12 +89,10 @@ void paintBody(QPainter &p)
     p.setBrush(kPajama);
     p.drawRoundedRect(QRectF(140, 44, 22, 36), 8, 8);
     p.setPen(QPen(kFurLine, 1.4));
-    for (int t = 0; t < 3; ++t)
-        p.drawLine(QPointF(186 + t * 6, 52 + t * 2), QPointF(190 + t * 6, 60 + t * 2));
+    for (int t = 0; t < 3; ++t) p.drawLine(QPointF(186 + t * 6, 52 + t * 2), QPointF(190 + t * 6, 60 + t * 2));
 }
 
-void paintFrontPaws(QPainter &p)
-{
+void paintFrontPaws(QPainter& p) {
     for (const QPointF at : {QPointF(-150, 66), QPointF(-98, 74)}) {
         p.setPen(QPen(kPajamaLine, 2));
         p.setBrush(kPajama);
@@ -113,8 +108,7 @@ void paintFrontPaws(QPainter &p)
     }
 }
 
-void paintHead(QPainter &p)
-{
+void paintHead(QPainter& p) {
     p.save();
     p.translate(-130, -4);
     p.rotate(-10);
@@ -150,8 +144,7 @@ void paintHead(QPainter &p)
     p.setClipPath(head);
     // Tabby marks on the forehead and cheeks.
     p.setPen(QPen(kFurDark.darker(115), 5, Qt::SolidLine, Qt::RoundCap));
-    for (int i = -1; i <= 1; ++i)
-        p.drawLine(QPointF(i * 14, -60), QPointF(i * 10, -36));
+    for (int i = -1; i <= 1; ++i) p.drawLine(QPointF(i * 14, -60), QPointF(i * 10, -36));
     p.drawLine(QPointF(-72, 6), QPointF(-50, 10));
     p.drawLine(QPointF(-72, 20), QPointF(-52, 20));
     p.drawLine(QPointF(72, 6), QPointF(50, 10));
@@ -222,10 +215,9 @@ void paintHead(QPainter &p)
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
-void paintSleepingCat(QPainter &p, QPointF centre, double scale)
-{
+void paintSleepingCat(QPainter& p, QPointF centre, double scale) {
     p.save();
     p.translate(centre);
     p.scale(scale, scale);
@@ -236,4 +228,4 @@ void paintSleepingCat(QPainter &p, QPointF centre, double scale)
     p.restore();
 }
 
-} // namespace assets
+}  // namespace assets

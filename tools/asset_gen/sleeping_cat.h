@@ -6,6 +6,6 @@
 namespace assets {
 
 // Drawn around `centre`; at scale 1 the cat is about 420 x 260 pixels.
-void paintSleepingCat(QPainter &p, QPointF centre, double scale);
+void paintSleepingCat(QPainter& p, QPointF centre, double scale);
 
-} // namespace assets
+}  // namespace assets

@@ -27,8 +27,9 @@ void SmfTrack::Add(uint32_t tick, int order, std::vector<uint8_t> data) {
 }
 
 void SmfTrack::Tempo(uint32_t tick, uint32_t micros) {
-    Add(tick, 1, {0xFF, 0x51, 0x03, static_cast<uint8_t>(micros >> 16), static_cast<uint8_t>(micros >> 8),
-                  static_cast<uint8_t>(micros)});
+    Add(tick, 1,
+        {0xFF, 0x51, 0x03, static_cast<uint8_t>(micros >> 16), static_cast<uint8_t>(micros >> 8),
+         static_cast<uint8_t>(micros)});
 }
 
 void SmfTrack::TimeSignature(uint32_t tick, int numerator, int denominatorPower) {

@@ -17,42 +17,33 @@ constexpr int kFlute = 73, kStrings = 48, kNylonGuitar = 24, kAcousticBass = 32;
 constexpr int kKick = 36, kSideStick = 37, kClosedHat = 42, kOpenHat = 46;
 
 struct Chord {
-    int bass;                 // root in the bass register
-    std::vector<int> voicing; // middle register, low to high
+    int bass;                  // root in the bass register
+    std::vector<int> voicing;  // middle register, low to high
 };
 
-const Chord C{36, {60, 64, 67}}, Am{45, {57, 60, 64}}, F{41, {57, 60, 65}}, G{43, {55, 59, 62}},
-    Dm{38, {57, 62, 65}}, Em{40, {55, 59, 64}}, G7{43, {55, 59, 62, 65}};
+const Chord C{36, {60, 64, 67}}, Am{45, {57, 60, 64}}, F{41, {57, 60, 65}}, G{43, {55, 59, 62}}, Dm{38, {57, 62, 65}},
+    Em{40, {55, 59, 64}}, G7{43, {55, 59, 62, 65}};
 
 // One or two chords a bar; two split it in halves.
 const std::vector<std::vector<Chord>> kHarmony = {
-    {C}, {Am}, {F}, {G}, {C}, {Am}, {Dm, G}, {C},
-    {F}, {G}, {Em}, {Am}, {Dm}, {G}, {F, G}, {G7},
+    {C}, {Am}, {F}, {G}, {C}, {Am}, {Dm, G}, {C}, {F}, {G}, {Em}, {Am}, {Dm}, {G}, {F, G}, {G7},
 };
 
 struct Step {
-    int key;       // 0 rests
+    int key;  // 0 rests
     int eighths;
 };
 
 // Each bar adds up to eight eighths.
 const std::vector<std::vector<Step>> kMelodyBars = {
-    {{76, 2}, {74, 1}, {76, 1}, {79, 3}, {76, 1}},
-    {{81, 2}, {79, 1}, {76, 1}, {72, 3}, {74, 1}},
-    {{77, 2}, {76, 1}, {77, 1}, {81, 2}, {79, 2}},
-    {{79, 3}, {77, 1}, {76, 2}, {74, 2}},
-    {{76, 2}, {74, 1}, {76, 1}, {79, 2}, {84, 2}},
-    {{84, 2}, {83, 1}, {81, 1}, {76, 4}},
-    {{77, 2}, {81, 2}, {79, 2}, {71, 2}},
-    {{72, 6}, {0, 2}},
-    {{81, 3}, {79, 1}, {77, 2}, {81, 2}},
-    {{79, 3}, {77, 1}, {74, 2}, {71, 2}},
-    {{76, 2}, {79, 2}, {83, 3}, {81, 1}},
-    {{81, 4}, {76, 2}, {72, 2}},
-    {{74, 2}, {77, 2}, {81, 3}, {79, 1}},
-    {{79, 2}, {74, 2}, {71, 2}, {74, 2}},
-    {{84, 2}, {81, 2}, {83, 2}, {79, 2}},
-    {{77, 3}, {76, 1}, {74, 2}, {71, 2}},
+    {{76, 2}, {74, 1}, {76, 1}, {79, 3}, {76, 1}}, {{81, 2}, {79, 1}, {76, 1}, {72, 3}, {74, 1}},
+    {{77, 2}, {76, 1}, {77, 1}, {81, 2}, {79, 2}}, {{79, 3}, {77, 1}, {76, 2}, {74, 2}},
+    {{76, 2}, {74, 1}, {76, 1}, {79, 2}, {84, 2}}, {{84, 2}, {83, 1}, {81, 1}, {76, 4}},
+    {{77, 2}, {81, 2}, {79, 2}, {71, 2}},          {{72, 6}, {0, 2}},
+    {{81, 3}, {79, 1}, {77, 2}, {81, 2}},          {{79, 3}, {77, 1}, {74, 2}, {71, 2}},
+    {{76, 2}, {79, 2}, {83, 3}, {81, 1}},          {{81, 4}, {76, 2}, {72, 2}},
+    {{74, 2}, {77, 2}, {81, 3}, {79, 1}},          {{79, 2}, {74, 2}, {71, 2}, {74, 2}},
+    {{84, 2}, {81, 2}, {83, 2}, {79, 2}},          {{77, 3}, {76, 1}, {74, 2}, {71, 2}},
 };
 
 void Setup(SmfTrack& track, int channel, int program, int volume, int pan, int reverb) {
@@ -163,8 +154,7 @@ SmfTrack DrumTrack() {
 }  // namespace
 
 std::vector<uint8_t> ComposeTune() {
-    std::vector<SmfTrack> tracks = {Conductor(), MelodyTrack(), PadTrack(), ArpeggioTrack(), BassTrack(),
-                                    DrumTrack()};
+    std::vector<SmfTrack> tracks = {Conductor(), MelodyTrack(), PadTrack(), ArpeggioTrack(), BassTrack(), DrumTrack()};
     // Every track ends on the last bar line, so the tune's length is whole
     // bars and the next pass falls on the beat.
     for (SmfTrack& track : tracks) track.End(kLength);

@@ -1,6 +1,6 @@
 // The entry of libpernoka_audio.so: the engine's functions, as one table.
-#include "platform/audio/audio.h"
 #include "platform/audio/audio_module.h"
+#include "platform/audio/audio.h"
 
 namespace {
 

@@ -187,8 +187,7 @@ void Synth::Render(int16_t* out, int frames) {
         for (auto& [id, tune] : tunes_) {
             // A tune that never got going (an unreadable file) must not wake
             // the UI over and over.
-            if (tune.playing && !tune.endAnnounced && tune.player && PastEnd(tune) &&
-                tune.totalTicks > 0) {
+            if (tune.playing && !tune.endAnnounced && tune.player && PastEnd(tune) && tune.totalTicks > 0) {
                 tune.endAnnounced = true;
                 ended = true;
             }
