@@ -18,6 +18,7 @@
 #include <functional>
 #include <string>
 
+#include "mainwindow/board_size.h"
 #include "platform/picture_loader.h"
 
 namespace {
@@ -93,7 +94,7 @@ void Report(benchmark::State& state, const std::function<QSize()>& load) {
 
 void BM_LoadPictureReduced(benchmark::State& state) {
     const std::string path = PhotoPath().toStdString();
-    Report(state, [&] { return platform::LoadPicture(path).value_or(QImage()).size(); });
+    Report(state, [&] { return platform::LoadPicture(path, mainwindow::kBoardSize).value_or(QImage()).size(); });
 }
 BENCHMARK(BM_LoadPictureReduced)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -6,7 +6,7 @@
 #include "platform/app_setup.h"
 #include "platform/audio/audio.h"
 #include "platform/clock_random.h"
-#include "platform/end_process.h"
+#include "platform/desktop_services.h"
 #include "sound/sound.h"
 
 int main(int argc, char** argv) {
@@ -17,10 +17,11 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(mainwindow::AppIcon());
 
     // The audio thread must be stopped before the process goes.
-    platform::AtEndProcess([] { platform::ShutdownAudio(); });
+    platform::DesktopServices services([] { platform::ShutdownAudio(); });
     std::unique_ptr<sound::Module1Sound> sound = sound::CreateSystemSound();
     platform::ClockRandom random;
-    mainwindow::Form1 form1(*sound, random);
+    mainwindow::Session session;
+    mainwindow::Form1 form1(session, *sound, random, services);
     form1.show();
     const int status = app.exec();
     platform::ShutdownAudio();

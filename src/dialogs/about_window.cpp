@@ -10,8 +10,9 @@
 #include "dialogs/mail_link.h"
 #include "dialogs/stretched_image.h"
 #include "dialogs/window_frame.h"
-#include "engine/game.h"
-#include "platform/shell.h"
+#include "engine/data_files.h"
+#include "engine/texts.h"
+#include "platform/services.h"
 #include "platform/twips.h"
 
 // The logo frames are compiled into this static library; a library's
@@ -49,7 +50,7 @@ QImage LogoPicture(int index) {
     return QImage(QStringLiteral(":/about/logo%1.bmp").arg(index), "BMP");
 }
 
-AboutWindow::AboutWindow() : QWidget(nullptr) {
+AboutWindow::AboutWindow(platform::Services& services) : QWidget(nullptr), services_(services) {
     setAttribute(Qt::WA_DeleteOnClose);
     SetFixedDialogFrame(this, 2910, 2790);
     PaintLightGrey(this);
@@ -62,17 +63,21 @@ AboutWindow::AboutWindow() : QWidget(nullptr) {
     PaintLightGrey(fraAbout);
 
     imgLogoWk_ = new StretchedImage(fraAbout);
+    imgLogoWk_->setObjectName(QStringLiteral("imgLogoWk"));
     imgLogoWk_->setGeometry(platform::TwipsRect(120, 180, 2535, 975));
 
-    auto* lblAbout = MakeLabel(fraAbout, new QLabel(QString::fromUtf8(engine::kProgramTitle)), 0, 1260, 2295, 195);
+    auto* lblAbout =
+        MakeLabel(fraAbout, new QLabel(QString::fromUtf8(engine::text::kProgramTitle)), 0, 1260, 2295, 195);
     lblAbout->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     MakeLabel(fraAbout, new QLabel(QStringLiteral("Produced By Ze･Lo･Vin")), 180, 1560, 1935, 195);
     Label6_ = new MailLink(QStringLiteral("E-mail:") + QString::fromUtf8(kAuthorMail), fraAbout);
+    Label6_->setObjectName(QStringLiteral("Label6"));
     MakeLabel(fraAbout, Label6_, 180, 1860, 2475, 195);
     Label6_->setToolTip(QStringLiteral("作者へメールを送信します。"));
     Label6_->OnClick([this] { Label6_Click(); });
 
     cmdAbout_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdAbout_->setObjectName(QStringLiteral("cmdAbout"));
     cmdAbout_->setGeometry(platform::TwipsRect(900, 2340, 1095, 375));
     cmdAbout_->setDefault(true);
     cmdAbout_->setFocus(Qt::OtherFocusReason);
@@ -81,6 +86,7 @@ AboutWindow::AboutWindow() : QWidget(nullptr) {
     for (int i = 1; i <= kLogoFrames; ++i) imgLogo_[i] = LogoPicture(i);
 
     Timer1_ = new QTimer(this);
+    Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(kLogoIntervalMs);
     connect(Timer1_, &QTimer::timeout, this, &AboutWindow::Timer1_Timer);
 
@@ -100,11 +106,9 @@ void AboutWindow::Timer1_Timer() {
     if (LogoFrame_ == kLogoFrames) LogoFrame_ = 0;
 }
 
-void AboutWindow::Label6_Click() { platform::OpenUrl(std::string("mailto:") + kAuthorMail); }
+void AboutWindow::Label6_Click() { services_.OpenUrl(std::string("mailto:") + kAuthorMail); }
 
 void AboutWindow::cmdAbout_Click() { close(); }
-
-QLabel* AboutWindow::Label6() const { return Label6_; }
 
 void AboutWindow::keyPressEvent(QKeyEvent* event) {
     // "OK" is the default and the cancel button: Enter and Esc press it.
@@ -116,14 +120,14 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-AboutWindow* ShowAboutWindow() {
-    if (!Instance()) Instance() = new AboutWindow;
+AboutWindow* ShowAboutWindow(platform::Services& services) {
+    if (!Instance()) Instance() = new AboutWindow(services);
     ShowOrBringForward(Instance());
     return Instance();
 }
 
-AboutWindow* AboutWindowInstance() { return Instance(); }
-
-void OpenHelp(const std::string& appDir) { platform::ShellExecuteOpen(appDir + kHelpFileName); }
+void OpenHelp(const std::string& appDir, platform::Services& services) {
+    services.ShellExecuteOpen(appDir + engine::file::kHelp);
+}
 
 }  // namespace dialogs

@@ -1,5 +1,7 @@
 #pragma once
 // The about window frmAbout, with its four-frame logo, and the help command.
+// Its controls carry their design names as object names (imgLogoWk, Label6,
+// cmdAbout, Timer1).
 #include <QImage>
 #include <QWidget>
 #include <array>
@@ -10,37 +12,34 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
+namespace platform {
+class Services;
+}
+
 namespace dialogs {
 
 class StretchedImage;
 class MailLink;
 
 inline constexpr const char* kAuthorMail = "pernoka@example.jp";
-inline constexpr const char* kHelpFileName = "Tez.hlp";
 inline constexpr int kLogoFrames = 4;
 inline constexpr int kLogoIntervalMs = 700;
 
 class AboutWindow : public QWidget {
 public:
-    AboutWindow();
+    explicit AboutWindow(platform::Services& services);
 
     void Form_Load();
     void Timer1_Timer();
     void Label6_Click();
     void cmdAbout_Click();
 
-    // The logo frame shown last, 0..4; 0 before the first tick.
-    int16_t LogoFrame() const { return LogoFrame_; }
-    const StretchedImage* imgLogoWk() const { return imgLogoWk_; }
-    QLabel* Label6() const;
-    QPushButton* cmdAbout() const { return cmdAbout_; }
-    QTimer* Timer1() const { return Timer1_; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    int16_t LogoFrame_ = 0;
+    platform::Services& services_;
+    int16_t LogoFrame_ = 0;                        // the logo frame shown last, 0..4; 0 before the first tick
     std::array<QImage, kLogoFrames + 1> imgLogo_;  // elements 1..4
     StretchedImage* imgLogoWk_;
     MailLink* Label6_;
@@ -53,12 +52,9 @@ QImage LogoPicture(int index);
 
 // The "about..." command: loads the window if it is not open, otherwise only
 // brings it forward.
-AboutWindow* ShowAboutWindow();
-
-// The open window, or nullptr.
-AboutWindow* AboutWindowInstance();
+AboutWindow* ShowAboutWindow(platform::Services& services);
 
 // The "help" command: opens appDir + "Tez.hlp"; a missing file shows nothing.
-void OpenHelp(const std::string& appDir);
+void OpenHelp(const std::string& appDir, platform::Services& services);
 
 }  // namespace dialogs

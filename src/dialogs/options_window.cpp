@@ -10,8 +10,8 @@
 #include <algorithm>
 
 #include "dialogs/window_frame.h"
-#include "engine/msgbox_codes.h"
-#include "platform/msgbox.h"
+#include "engine/texts.h"
+#include "platform/services.h"
 #include "platform/twips.h"
 
 namespace dialogs {
@@ -29,7 +29,7 @@ QPointer<OptionsWindow>& Instance() {
     return window;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
+void MakeLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     QRect rect = platform::TwipsRect(left, top, width, height);
     // The substitute font draws every full-width character 12 pixels wide,
@@ -40,26 +40,28 @@ QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int widt
     if (rect.left() + needed > parent->width()) rect.moveLeft(std::max(0, parent->width() - needed));
     label->setGeometry(rect);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
 }
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(engine::Globals& globals) : QWidget(nullptr), globals_(globals) {
+OptionsWindow::OptionsWindow(engine::Globals& globals, platform::Services& services)
+    : QWidget(nullptr), globals_(globals), services_(services) {
     setAttribute(Qt::WA_DeleteOnClose);
     SetFixedDialogFrame(this, 2460, 1110);
 
-    Label1_ = MakeLabel(this, "シャフルするタイミング", 0, 0, 1905, 225);
+    MakeLabel(this, "シャフルするタイミング", 0, 0, 1905, 225);
     txtClickSu_ = new QLineEdit(this);
+    txtClickSu_->setObjectName(QStringLiteral("txtClickSu"));
     txtClickSu_->setGeometry(platform::TwipsRect(735, 315, 435, 315));
     txtClickSu_->setMaxLength(kMaxDigits);
     // Only a count of moves makes sense here; anything else would break the
     // next game when it is read as a number.
     txtClickSu_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), txtClickSu_));
-    Label2_ = MakeLabel(this, "回　Ｘ　分割数", 1260, 420, 1275, 225);
-    Label3_ = MakeLabel(this, "ｸﾘｯｸ数", 105, 420, 645, 225);
+    MakeLabel(this, "回　Ｘ　分割数", 1260, 420, 1275, 225);
+    MakeLabel(this, "ｸﾘｯｸ数", 105, 420, 645, 225);
     cmdOK_ = new QPushButton(QStringLiteral("ＯＫ"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(platform::TwipsRect(1785, 735, 645, 330));
     // Neither default nor cancel button of the window; Enter on the button
     // itself presses it, as on any focused button.
@@ -96,7 +98,7 @@ void OptionsWindow::cmdOK_Click() {
     if (!text.isEmpty()) {
         const int value = text.toInt();
         if (value < engine::kClickSuMin || value > engine::kClickSuMax) {
-            platform::MsgBox(kClickSuRangeMessage, engine::vbOKOnly, kErrorTitle);
+            services_.MsgBox(engine::text::kClickSuRange, platform::MsgButtons::Ok, engine::text::kErrorTitle);
             txtClickSu_->setFocus(Qt::OtherFocusReason);
             txtClickSu_->selectAll();
             return;
@@ -135,20 +137,18 @@ bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void m8_Click(const engine::GameState& state, engine::Globals& globals) {
+void m8_Click(const engine::GameState& state, engine::Globals& globals, platform::Services& services) {
     if (state.ShuffleLimit > 0) {
-        platform::MsgBox(kGameRunningMessage, engine::vbOKOnly, kErrorTitle);
+        services.MsgBox(engine::text::kGameRunning, platform::MsgButtons::Ok, engine::text::kErrorTitle);
         return;
     }
-    ShowOptionsWindow(globals);
+    ShowOptionsWindow(globals, services);
 }
 
-OptionsWindow* ShowOptionsWindow(engine::Globals& globals) {
-    if (!Instance()) Instance() = new OptionsWindow(globals);
+OptionsWindow* ShowOptionsWindow(engine::Globals& globals, platform::Services& services) {
+    if (!Instance()) Instance() = new OptionsWindow(globals, services);
     ShowOrBringForward(Instance());
     return Instance();
 }
-
-OptionsWindow* OptionsWindowInstance() { return Instance(); }
 
 }  // namespace dialogs

@@ -5,16 +5,15 @@
 #include <QWidget>
 #include <cmath>
 
-#include "engine/game.h"
+#include "engine/texts.h"
 #include "platform/twips.h"
 
 namespace dialogs {
 
 void SetFixedDialogFrame(QWidget* window, int clientWidthTwips, int clientHeightTwips) {
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint);
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     window->setFixedSize(platform::TwipsToPixels(clientWidthTwips), platform::TwipsToPixels(clientHeightTwips));
-    window->setWindowTitle(QString::fromUtf8(engine::kProgramTitle));
+    window->setWindowTitle(QString::fromUtf8(engine::text::kProgramTitle));
 }
 
 namespace {

@@ -1,18 +1,20 @@
 // Starting a game: laying out the board and shuffling it.
 #include "engine/board_geometry.h"
+#include "engine/data_files.h"
 #include "engine/game.h"
 #include "engine/msgbox_codes.h"
+#include "engine/texts.h"
 
 namespace engine {
 
 void Game::m1a_Click(int16_t Index) {
     if (Index < 0 || Index > 3) return;
     if (state_.PictureLoaded == 0) {
-        window_.MsgBox("画像を選択して下さい。", vbOKOnly, "エラー");
+        window_.MsgBox(text::kChoosePictureFirst, vbOKOnly, text::kErrorTitle);
         return;
     }
     if (state_.ShuffleLimit > 0) {
-        window_.MsgBox("ゲームが開始されていますので選択できません。", vbOKOnly, "エラー");
+        window_.MsgBox(text::kGameRunning, vbOKOnly, text::kErrorTitle);
         return;
     }
     if (state_.ShuffleCount != 0) return;
@@ -44,7 +46,7 @@ void Game::m1a_Click(int16_t Index) {
     random_.Randomize();
     ShuffleBoard();
     state_.Playing = 1;
-    if (state_.BgmOn == 1) sound_.MidiPlay(globals_.AppDir + "QUIL9702.mid");
+    if (state_.BgmOn == 1) sound_.MidiPlay(globals_.AppDir + file::kTune);
 }
 
 void Game::ShuffleBoard() {

@@ -8,8 +8,6 @@
 
 namespace engine {
 
-inline constexpr const char* kProgramTitle = "ペルノカ Ver.0.2";
-
 class Game {
 public:
     Game(GameState& state, Globals& globals, WindowPort& window, SoundPort& sound, RandomSource& random);

@@ -1,17 +1,13 @@
 // Reset and Exit.
 #include "engine/game.h"
 #include "engine/msgbox_codes.h"
+#include "engine/texts.h"
 
 namespace engine {
 
 void Game::m1b_Click() {
     for (int16_t i = 1; i <= state_.DivCount * state_.DivCount - 1; ++i) window_.UnloadTile(i);
-    state_.DivCount = 0;
-    state_.ShuffleLimit = 0;
-    state_.ShuffleCount = 0;
-    state_.MoveCount = 0;
-    state_.Playing = 0;
-    state_.PictureLoaded = 0;
+    ClearGame(state_);
     ShowMoveCount();
     sound_.MidiStop();
     sound_.WaveStop();
@@ -19,7 +15,7 @@ void Game::m1b_Click() {
 }
 
 void Game::m4_Click() {
-    if (window_.MsgBox("終了します。", vbYesNo, kProgramTitle) == vbYes) {
+    if (window_.MsgBox(text::kEnding, vbYesNo, text::kProgramTitle) == vbYes) {
         sound_.MidiStop();
         sound_.WaveStop();
         window_.EndProcess();

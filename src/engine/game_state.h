@@ -34,4 +34,9 @@ struct Globals {
 inline constexpr int16_t kClickSuMin = 1;
 inline constexpr int16_t kClickSuMax = 99;
 
+// Ends whatever game there is: every field goes back to its start value
+// above, except where the tiles and the gap stood, the sound switch and the
+// path of the picture chosen last, which a new game does not need cleared.
+void ClearGame(GameState& state);
+
 }  // namespace engine

@@ -1,5 +1,6 @@
 #pragma once
-// Button styles and answers of the message box, as the original numbers them.
+// Button styles of the message box the engine asks for, and the answers it
+// compares with. The window maps them onto whatever box it shows.
 namespace engine {
 
 inline constexpr int vbOKOnly = 0;

@@ -2,7 +2,9 @@
 #include <string>
 #include <utility>
 
+#include "engine/data_files.h"
 #include "engine/game.h"
+#include "engine/texts.h"
 
 namespace engine {
 
@@ -31,13 +33,13 @@ void Game::SlideIntoGap(int16_t index) {
     std::swap(state_.PosY[index], state_.SpaceY);
 }
 
-void Game::ShowMoveCount() { window_.SetCaption(std::to_string(state_.MoveCount) + "回目"); }
+void Game::ShowMoveCount() { window_.SetCaption(std::to_string(state_.MoveCount) + text::kMovesSuffix); }
 
 void Game::CountMove() {
     if (state_.Playing != 1) return;
     ++state_.MoveCount;
     ShowMoveCount();
-    if (state_.BgmOn == 1) sound_.WavePlay(globals_.AppDir + "Pop.wav");
+    if (state_.BgmOn == 1) sound_.WavePlay(globals_.AppDir + file::kMoveSound);
 }
 
 void Game::Reshuffle() {
@@ -53,7 +55,7 @@ void Game::GameOver() {
     if (state_.BgmOn == 1) {
         sound_.WaveStop();
         sound_.MidiStop();
-        sound_.WavePlay(globals_.AppDir + "GameEnd.wav");
+        sound_.WavePlay(globals_.AppDir + file::kGameEndSound);
     }
     m4_Click();
 }

@@ -1,10 +1,10 @@
 // The board side of the main window: what the engine asks of it.
 #include <QPalette>
 
+#include "engine/msgbox_codes.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/tile_widget.h"
-#include "platform/end_process.h"
-#include "platform/msgbox.h"
+#include "platform/services.h"
 #include "platform/twips.h"
 
 namespace mainwindow {
@@ -18,20 +18,14 @@ void Form1::SetTemplateSize(float width, float height) {
     canv0_->resize(platform::TwipsRect(0, 0, width, height).size());
 }
 
-void Form1::HidePicture() { picture1Box_->hide(); }
+// Picture1 is never on screen: it is only the picture the tiles are cut from.
+void Form1::HidePicture() {}
 
 void Form1::LoadTile(int16_t index) {
     if (index < 1 || index >= engine::kTileSlots) return;
     if (tiles_[index]) UnloadTile(index);
-    auto* tile = new TileWidget(index, board_,
-                                [this](int16_t i, Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF at) {
-                                    int16_t shift = 0;
-                                    if (mods & Qt::ShiftModifier) shift |= 1;
-                                    if (mods & Qt::ControlModifier) shift |= 2;
-                                    if (mods & Qt::AltModifier) shift |= 4;
-                                    game_.Canv_MouseDown(i, static_cast<int16_t>(button), shift,
-                                                         static_cast<float>(at.x()), static_cast<float>(at.y()));
-                                });
+    // Only the tile matters: any button, modifier or point of it slides it.
+    auto* tile = new TileWidget(index, board_, [this](int16_t i) { game_.Canv_MouseDown(i, 0, 0, 0, 0); });
     tile->setObjectName(QStringLiteral("canv%1").arg(index));
     tile->setGeometry(QRect(canv0_->pos(), canv0_->size()));
     tile->hide();
@@ -43,6 +37,7 @@ void Form1::UnloadTile(int16_t index) {
     TileWidget* tile = tiles_[index];
     tiles_[index] = nullptr;
     tile->hide();
+    tile->setObjectName(QString());  // the next board's tile of this number takes the name
     // The game over resets the board from inside a tile's own press handler:
     // the widget goes only once that handler has returned to the event loop.
     tile->deleteLater();
@@ -63,11 +58,12 @@ void Form1::DrawPiece(int16_t index, const engine::PieceRect& source) {
     // Rounding can reach one pixel past the picture, and a very thin picture
     // rounds a piece to nothing: keep at least one pixel, inside the picture.
     QRect rect(source.x, source.y, std::max(source.width, 1), std::max(source.height, 1));
-    rect = rect.intersected(picture1_.rect());
-    if (rect.isEmpty() && !picture1_.isNull()) {
-        rect = QRect(std::min(source.x, picture1_.width() - 1), std::min(source.y, picture1_.height() - 1), 1, 1);
+    const QImage& picture1 = session_.picture1;
+    rect = rect.intersected(picture1.rect());
+    if (rect.isEmpty() && !picture1.isNull()) {
+        rect = QRect(std::min(source.x, picture1.width() - 1), std::min(source.y, picture1.height() - 1), 1, 1);
     }
-    tile->SetPiece(rect.isEmpty() ? QImage() : picture1_.copy(rect));
+    tile->SetPiece(rect.isEmpty() ? QImage() : picture1.copy(rect));
 }
 
 void Form1::SetCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
@@ -79,9 +75,14 @@ void Form1::SetBackColor(uint32_t rgb) {
 }
 
 int Form1::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
-    return platform::MsgBox(prompt, buttons, title);
+    const auto shown = buttons == engine::vbYesNo ? platform::MsgButtons::YesNo : platform::MsgButtons::Ok;
+    switch (services_.MsgBox(prompt, shown, title)) {
+        case platform::MsgAnswer::Yes: return engine::vbYes;
+        case platform::MsgAnswer::No: return engine::vbNo;
+        default: return engine::vbOK;
+    }
 }
 
-void Form1::EndProcess() { platform::EndProcess(); }
+void Form1::EndProcess() { services_.EndProcess(); }
 
 }  // namespace mainwindow

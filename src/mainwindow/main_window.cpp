@@ -5,23 +5,27 @@
 #include <QLayout>
 #include <QScreen>
 
-#include "engine/msgbox_codes.h"
+#include "engine/texts.h"
+#include "mainwindow/board_size.h"
 #include "mainwindow/tile_widget.h"
 #include "platform/app_dir.h"
-#include "platform/end_process.h"
-#include "platform/msgbox.h"
+#include "platform/services.h"
 #include "platform/twips.h"
 
 namespace mainwindow {
 namespace {
 
-constexpr int kClientWidthTwips = 4755;
-constexpr int kClientHeightTwips = 4335;
+// The template tile canv(0) as designed, in twips. A start sizes it afresh.
+constexpr float kTemplateLeft = 315, kTemplateTop = 1470;
+constexpr float kTemplateWidth = 1335, kTemplateHeight = 1305;
 
 }  // namespace
 
-Form1::Form1(engine::SoundPort& sound, engine::RandomSource& random)
-    : sound_(sound), game_(state_, globals_, *this, sound_, random) {
+Form1::Form1(Session& session, engine::SoundPort& sound, engine::RandomSource& random, platform::Services& services)
+    : session_(session),
+      services_(services),
+      sound_(sound),
+      game_(session.state, session.globals, *this, sound_, random) {
     BuildDesign();
     BuildMenu();
     Form_Load();
@@ -30,44 +34,34 @@ Form1::Form1(engine::SoundPort& sound, engine::RandomSource& random)
 Form1::~Form1() = default;
 
 void Form1::BuildDesign() {
-    setWindowTitle(QString::fromUtf8(engine::kProgramTitle));
+    setWindowTitle(QString::fromUtf8(engine::text::kProgramTitle));
     // Fixed border, no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowCloseButtonHint);
 
     board_ = new QWidget(this);
     board_->setObjectName(QStringLiteral("board"));
-    board_->setFixedSize(platform::TwipsToPixels(kClientWidthTwips), platform::TwipsToPixels(kClientHeightTwips));
+    board_->setFixedSize(kBoardSize);
     board_->setAutoFillBackground(true);
     setCentralWidget(board_);
     SetBackColor(0x000000);
     sound_.SetSurface(board_);
 
-    picture1Box_ = new QWidget(board_);
-    picture1Box_->setObjectName(QStringLiteral("Picture1"));
-    picture1Box_->setGeometry(platform::TwipsRect(2040, 1080, 2115, 2220));
-    picture1Box_->hide();
-
     canv0_ = new TileWidget(0, board_, nullptr);
     canv0_->setObjectName(QStringLiteral("canv0"));
-    canv0_->setGeometry(platform::TwipsRect(315, 1470, 1335, 1305));
+    SetTemplateSize(kTemplateWidth, kTemplateHeight);
+    canv0_->move(platform::TwipsRect(kTemplateLeft, kTemplateTop, kTemplateWidth, kTemplateHeight).topLeft());
     canv0_->hide();
-    templateWidth_ = 1335;
-    templateHeight_ = 1305;
 }
 
 void Form1::Form_Load() {
-    globals_.AppDir = platform::ProgramFolder();
-    platform::ChDir(globals_.AppDir);
-    state_.DivCount = 0;
-    state_.ShuffleLimit = 0;
-    state_.ShuffleCount = 0;
-    state_.MoveCount = 0;
-    globals_.ClickSu = 15;
-    state_.Playing = 0;
-    state_.PictureLoaded = 0;
-    m3a_[0]->setChecked(true);
-    state_.BgmOn = 1;
+    engine::Globals& globals = session_.globals;
+    globals.AppDir = platform::ProgramFolder();
+    platform::ChDir(globals.AppDir);
+    // A run starts from the start values of the state and of the option.
+    session_.state = engine::GameState{};
+    globals.ClickSu = engine::Globals{}.ClickSu;
+    ShowBgmSwitch(session_.state.BgmOn == 1);
 
     // The window grows by the menu bar's height; the client area stays fixed.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -84,14 +78,19 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::Form_Unload() {
-    platform::MsgBox("終了します。", engine::vbOKOnly, engine::kProgramTitle);
-    platform::EndProcess();
+    services_.MsgBox(engine::text::kEnding, platform::MsgButtons::Ok, engine::text::kProgramTitle);
+    services_.EndProcess();
 }
 
 TileWidget* Form1::Tile(int16_t index) const {
     if (index == 0) return canv0_;
     if (index < 0 || index >= engine::kTileSlots) return nullptr;
     return tiles_[index];
+}
+
+void Form1::ShowBgmSwitch(bool on) {
+    m3a_[sound::kBgmOnIndex]->setChecked(on);
+    m3a_[sound::kBgmOffIndex]->setChecked(!on);
 }
 
 }  // namespace mainwindow

@@ -1,15 +1,17 @@
 #pragma once
 // Form1: the main window, its menu tree, the board and the game it runs.
 #include <QAction>
-#include <QImage>
 #include <QMainWindow>
 #include <array>
-#include <memory>
 
 #include "engine/game.h"
-#include "engine/game_state.h"
 #include "mainwindow/move_painting_sound.h"
+#include "mainwindow/session.h"
 #include "sound/bgm_switch.h"
+
+namespace platform {
+class Services;
+}
 
 namespace mainwindow {
 
@@ -17,15 +19,8 @@ class TileWidget;
 
 class Form1 final : public QMainWindow, private engine::WindowPort, private sound::BgmMenu {
 public:
-    Form1(engine::SoundPort& sound, engine::RandomSource& random);
+    Form1(Session& session, engine::SoundPort& sound, engine::RandomSource& random, platform::Services& services);
     ~Form1() override;
-
-    engine::GameState& State() { return state_; }
-    engine::Globals& Shared() { return globals_; }
-    engine::Game& GameEngine() { return game_; }
-    QImage& Picture1() { return picture1_; }
-    QWidget* Board() const { return board_; }
-    TileWidget* Tile(int16_t index) const;
 
     // Menu commands.
     void m1a_Click(int16_t Index) { game_.m1a_Click(Index); }
@@ -40,8 +35,6 @@ public:
     void m5a_Click();
     void m5b_Click();
 
-    QAction* m3a(int16_t index) const { return m3a_[index]; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -50,6 +43,7 @@ private:
     void BuildMenu();
     void Form_Load();
     void Form_Unload();
+    TileWidget* Tile(int16_t index) const;
 
     // engine::WindowPort
     int32_t ScaleWidth() const override;
@@ -57,8 +51,8 @@ private:
     void SetTemplateSize(float width, float height) override;
     float TemplateWidth() const override { return templateWidth_; }
     float TemplateHeight() const override { return templateHeight_; }
-    int32_t PictureWidth() const override { return picture1_.width(); }
-    int32_t PictureHeight() const override { return picture1_.height(); }
+    int32_t PictureWidth() const override { return session_.picture1.width(); }
+    int32_t PictureHeight() const override { return session_.picture1.height(); }
     void HidePicture() override;
     void LoadTile(int16_t index) override;
     void UnloadTile(int16_t index) override;
@@ -71,17 +65,14 @@ private:
     void EndProcess() override;
 
     // sound::BgmMenu
-    void SetChecked(int16_t index, bool checked) override { m3a_[index]->setChecked(checked); }
-    bool IsChecked(int16_t index) const override { return m3a_[index]->isChecked(); }
+    void ShowBgmSwitch(bool on) override;
 
-    engine::GameState state_;
-    engine::Globals globals_;
+    Session& session_;
+    platform::Services& services_;
     MovePaintingSound sound_;
     engine::Game game_;
 
-    QWidget* board_ = nullptr;        // the client area below the menu bar
-    QWidget* picture1Box_ = nullptr;  // Picture1: hidden, holds the chosen picture
-    QImage picture1_;
+    QWidget* board_ = nullptr;     // the client area below the menu bar
     TileWidget* canv0_ = nullptr;  // the hidden template tile
     std::array<TileWidget*, engine::kTileSlots> tiles_{};
     float templateWidth_ = 0, templateHeight_ = 0;

@@ -27,7 +27,7 @@ void Form1::BuildMenu() {
     // while the player reads the menu rather than at start-up, where it
     // would cost memory to a game that may stay silent.
     connect(m1, &QMenu::aboutToShow, this, [this] {
-        if (state_.BgmOn == 1) sound::PrepareSound();
+        if (session_.state.BgmOn == 1) sound::PrepareSound();
     });
     const char* starts[] = {"３分割", "４分割", "５分割", "６分割"};
     for (int16_t index = 0; index < 4; ++index) {

@@ -3,33 +3,34 @@
 #include <QDir>
 #include <optional>
 
-#include "engine/msgbox_codes.h"
-#include "platform/msgbox.h"
+#include "engine/data_files.h"
+#include "engine/texts.h"
+#include "mainwindow/board_size.h"
 #include "platform/open_file_dialog.h"
 #include "platform/picture_loader.h"
+#include "platform/services.h"
 
 namespace mainwindow {
 namespace {
 
-constexpr char kErrorTitle[] = "エラー";
-
 // All three commands refuse while a board is out.
-bool RefusedDuringGame(const engine::GameState& state) {
+bool RefusedDuringGame(const engine::GameState& state, platform::Services& services) {
     if (state.DivCount == 0) return false;
-    platform::MsgBox("ゲームが開始されていますので選択できません。", engine::vbOKOnly, kErrorTitle);
+    services.MsgBox(engine::text::kGameRunning, platform::MsgButtons::Ok, engine::text::kErrorTitle);
     return true;
 }
 
 // Both built-in pictures take the same road; only the file name differs.
-void ChooseBuiltIn(engine::GameState& state, const engine::Globals& globals, QImage& picture1, const char* fileName) {
-    if (RefusedDuringGame(state)) return;
-    state.PicturePath = globals.AppDir + fileName;
-    std::optional<QImage> picture = platform::LoadPicture(state.PicturePath);
+void ChooseBuiltIn(Session& session, platform::Services& services, const char* fileName) {
+    engine::GameState& state = session.state;
+    if (RefusedDuringGame(state, services)) return;
+    state.PicturePath = session.globals.AppDir + fileName;
+    std::optional<QImage> picture = platform::LoadPicture(state.PicturePath, kBoardSize);
     if (!picture) {
-        platform::MsgBox("画像を読み込めませんでした。", engine::vbOKOnly, kErrorTitle);
+        services.MsgBox(engine::text::kPictureUnreadable, platform::MsgButtons::Ok, engine::text::kErrorTitle);
         return;
     }
-    picture1 = std::move(*picture);
+    session.picture1 = std::move(*picture);
     state.PictureLoaded = 1;
 }
 
@@ -45,26 +46,27 @@ std::string PictureFileFilter() {
 
 }  // namespace
 
-void m2a_Click(engine::GameState& state, QImage& picture1, QWidget* owner) {
-    if (RefusedDuringGame(state)) return;
-    const std::string chosen =
-        platform::OpenFileDlg(owner, PictureFileFilter(), QDir::currentPath().toStdString(), "画像ファイルの選択");
+void m2a_Click(Session& session, platform::Services& services, QWidget* owner) {
+    engine::GameState& state = session.state;
+    if (RefusedDuringGame(state, services)) return;
+    const std::string chosen = platform::OpenFileDlg(
+        services, owner, PictureFileFilter(), QDir::currentPath().toStdString(), engine::text::kPictureDialogTitle);
     // Cancelling keeps the picture already chosen, so a game can never start
     // on an empty one.
     if (chosen.empty()) return;
     state.PicturePath = chosen;
-    std::optional<QImage> picture = platform::LoadPicture(state.PicturePath);
+    std::optional<QImage> picture = platform::LoadPicture(state.PicturePath, kBoardSize);
     if (!picture) return;
-    picture1 = std::move(*picture);
+    session.picture1 = std::move(*picture);
     state.PictureLoaded = 1;
 }
 
-void m2b_Click(engine::GameState& state, const engine::Globals& globals, QImage& picture1) {
-    ChooseBuiltIn(state, globals, picture1, "pantira.jpg");
+void m2b_Click(Session& session, platform::Services& services) {
+    ChooseBuiltIn(session, services, engine::file::kPantira);
 }
 
-void m2c_Click(engine::GameState& state, const engine::Globals& globals, QImage& picture1) {
-    ChooseBuiltIn(state, globals, picture1, "nemaki.jpg");
+void m2c_Click(Session& session, platform::Services& services) {
+    ChooseBuiltIn(session, services, engine::file::kNemaki);
 }
 
 }  // namespace mainwindow

@@ -1,11 +1,12 @@
 #pragma once
 // The "画像" menu: choosing the picture the next game is cut from.
-#include <QImage>
-#include <string>
-
-#include "engine/game_state.h"
+#include "mainwindow/session.h"
 
 class QWidget;
+
+namespace platform {
+class Services;
+}
 
 namespace mainwindow {
 
@@ -13,12 +14,12 @@ namespace mainwindow {
 // starts in the current folder. Cancelling changes nothing; a file that does
 // not load leaves the picture and PictureLoaded as they were, silently,
 // with PicturePath naming it.
-void m2a_Click(engine::GameState& state, QImage& picture1, QWidget* owner);
+void m2a_Click(Session& session, platform::Services& services, QWidget* owner);
 
 // "パンチラ" and "ねまき": the built-in pictures pantira.jpg and nemaki.jpg of
 // the program's folder. If the file is missing or does not load, the player
 // is told so and only PicturePath changes.
-void m2b_Click(engine::GameState& state, const engine::Globals& globals, QImage& picture1);
-void m2c_Click(engine::GameState& state, const engine::Globals& globals, QImage& picture1);
+void m2b_Click(Session& session, platform::Services& services);
+void m2c_Click(Session& session, platform::Services& services);
 
 }  // namespace mainwindow

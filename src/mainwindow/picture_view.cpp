@@ -23,8 +23,10 @@ PictureView::PictureView(const QImage& picture1) : QWidget(nullptr) {
     dialogs::SetFixedDialogFrame(this, 3135, 3570);
 
     Image1_ = new dialogs::StretchedImage(this);
+    Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setGeometry(platform::TwipsRect(120, 120, 2895, 2895));
     cmdPic_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdPic_->setObjectName(QStringLiteral("cmdPic"));
     cmdPic_->setGeometry(platform::TwipsRect(960, 3120, 1095, 375));
     cmdPic_->setDefault(true);
     cmdPic_->setFocus(Qt::OtherFocusReason);
@@ -57,7 +59,5 @@ PictureView* ShowPictureView(const QImage& picture1) {
     dialogs::ShowOrBringForward(Instance());
     return Instance();
 }
-
-PictureView* PictureViewInstance() { return Instance(); }
 
 }  // namespace mainwindow

@@ -1,6 +1,7 @@
 #pragma once
 // Form2: the whole chosen picture, stretched into a square, in a small
-// modeless window with an "OK" button. One instance at a time.
+// modeless window with an "OK" button. One instance at a time. Its controls
+// carry their design names as object names (Image1, cmdPic).
 #include <QImage>
 #include <QWidget>
 
@@ -20,9 +21,6 @@ public:
     void Form_Load(const QImage& picture1);
     void cmdPic_Click();
 
-    dialogs::StretchedImage* Image1() const { return Image1_; }
-    QPushButton* cmdPic() const { return cmdPic_; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -34,8 +32,5 @@ private:
 // The "表示" command: loads Form2 with picture1 if it is not open, otherwise
 // only brings it forward, keeping the picture it was loaded with.
 PictureView* ShowPictureView(const QImage& picture1);
-
-// The open window, or nullptr.
-PictureView* PictureViewInstance();
 
 }  // namespace mainwindow

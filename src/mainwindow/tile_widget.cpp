@@ -45,7 +45,7 @@ void TileWidget::paintEvent(QPaintEvent*) {
 
 void TileWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (onPress_) onPress_(index_, event->button(), event->modifiers(), event->position());
+    if (onPress_) onPress_(index_);
 }
 
 }  // namespace mainwindow

@@ -10,8 +10,7 @@ namespace mainwindow {
 
 class TileWidget final : public QWidget {
 public:
-    using PressHandler =
-        std::function<void(int16_t index, Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF position)>;
+    using PressHandler = std::function<void(int16_t index)>;
 
     TileWidget(int16_t index, QWidget* parent, PressHandler onPress);
 

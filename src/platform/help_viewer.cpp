@@ -17,6 +17,8 @@ class HelpViewer : public QWidget {
 public:
     HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new QTextBrowser(this)) {
         setAttribute(Qt::WA_DeleteOnClose);
+        setObjectName(QStringLiteral("helpViewer"));
+        browser_->setObjectName(QStringLiteral("helpBrowser"));
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(browser_);
@@ -55,9 +57,5 @@ bool ShowHelpFile(const std::string& path) {
     viewer->activateWindow();
     return true;
 }
-
-QWidget* HelpViewerWindow() { return Viewer(); }
-
-QTextBrowser* HelpViewerBrowser() { return Viewer() ? Viewer()->Browser() : nullptr; }
 
 }  // namespace platform

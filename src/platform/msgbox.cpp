@@ -2,28 +2,13 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
-
-#include "engine/msgbox_codes.h"
 
 namespace platform {
-namespace {
 
-MsgBoxHook& Hook() {
-    static MsgBoxHook hook;
-    return hook;
-}
-
-}  // namespace
-
-void SetMsgBoxHook(MsgBoxHook hook) { Hook() = std::move(hook); }
-
-int MsgBox(const std::string& prompt, int buttons, const std::string& title) {
-    if (Hook()) return Hook()(prompt, buttons, title);
-
+MsgAnswer ShowMessageBox(const std::string& prompt, MsgButtons buttons, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(prompt),
                     QMessageBox::NoButton, QApplication::activeWindow());
-    if (buttons == engine::vbYesNo) {
+    if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
@@ -31,11 +16,10 @@ int MsgBox(const std::string& prompt, int buttons, const std::string& title) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
-    const int pressed = box.exec();
-    switch (pressed) {
-        case QMessageBox::Yes: return engine::vbYes;
-        case QMessageBox::No: return engine::vbNo;
-        default: return engine::vbOK;
+    switch (box.exec()) {
+        case QMessageBox::Yes: return MsgAnswer::Yes;
+        case QMessageBox::No: return MsgAnswer::No;
+        default: return MsgAnswer::Ok;
     }
 }
 

@@ -1,17 +1,13 @@
 #pragma once
-// The one message box of the program: prompt, button style, title, and the
-// answer pressed. No icon; standard buttons read in Japanese.
-#include <functional>
+// The message box the desktop services show: a prompt, a button set and a
+// title, no icon; the standard buttons read in Japanese.
 #include <string>
+
+#include "platform/services.h"
 
 namespace platform {
 
-// Button styles and answers carry the original's numbers (vbOKOnly = 0,
-// vbYesNo = 4; vbOK = 1, vbYes = 6, vbNo = 7).
-int MsgBox(const std::string& prompt, int buttons, const std::string& title);
-
-// Tests answer message boxes through a hook instead of a real modal box.
-using MsgBoxHook = std::function<int(const std::string& prompt, int buttons, const std::string& title)>;
-void SetMsgBoxHook(MsgBoxHook hook);
+// Modal; returns the button pressed. Esc answers No in a Yes/No box.
+MsgAnswer ShowMessageBox(const std::string& prompt, MsgButtons buttons, const std::string& title);
 
 }  // namespace platform

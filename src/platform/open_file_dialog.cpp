@@ -4,13 +4,10 @@
 #include <QStringList>
 #include <vector>
 
+#include "platform/services.h"
+
 namespace platform {
 namespace {
-
-OpenFileDlgHook& Hook() {
-    static OpenFileDlgHook hook;
-    return hook;
-}
 
 // The fields of a NUL-separated list, up to the empty field that ends it.
 std::vector<QString> SplitAtNuls(const std::string& list) {
@@ -73,9 +70,7 @@ QStringList NameFilters(const std::string& filter) {
 
 }  // namespace
 
-void SetOpenFileDlgHook(OpenFileDlgHook hook) { Hook() = std::move(hook); }
-
-std::string OpenFileDlg(QWidget* owner, const std::string& filter, const std::string& initialDir,
+std::string OpenFileDlg(Services& services, QWidget* owner, const std::string& filter, const std::string& initialDir,
                         const std::string& title) {
     QFileDialog dialog(owner, QString::fromStdString(title), QString::fromStdString(initialDir));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -87,8 +82,7 @@ std::string OpenFileDlg(QWidget* owner, const std::string& filter, const std::st
         dialog.selectNameFilter(nameFilters.front());
     }
 
-    const int result = Hook() ? Hook()(dialog) : dialog.exec();
-    if (result != QDialog::Accepted) return {};
+    if (services.RunFileDialog(dialog) != QDialog::Accepted) return {};
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? std::string() : chosen.front().toStdString();
 }

@@ -10,10 +10,6 @@
 namespace platform {
 namespace {
 
-// The main window's client area in logical pixels.
-constexpr int kBoardWidth = 317;
-constexpr int kBoardHeight = 289;
-
 bool IsPictureFormat(const QByteArray& format) {
     return format == "bmp" || format == "jpeg" || format == "jpg" || format == "gif";
 }
@@ -31,14 +27,14 @@ QSize ReducedSize(QSize shown, QSize minimum) {
 
 }  // namespace
 
-QSize MinimumDecodeSize() {
+QSize MinimumDecodeSize(QSize board) {
     qreal ratio = 1.0;
     for (const QScreen* screen : QGuiApplication::screens()) ratio = std::max(ratio, screen->devicePixelRatio());
-    return QSize(static_cast<int>(std::ceil(2 * kBoardWidth * ratio)),
-                 static_cast<int>(std::ceil(2 * kBoardHeight * ratio)));
+    return QSize(static_cast<int>(std::ceil(2 * board.width() * ratio)),
+                 static_cast<int>(std::ceil(2 * board.height() * ratio)));
 }
 
-std::optional<QImage> LoadPicture(const std::string& path) {
+std::optional<QImage> LoadPicture(const std::string& path, QSize board) {
     if (path.empty()) return QImage();
 
     const QString file = QString::fromStdString(path);
@@ -58,7 +54,7 @@ std::optional<QImage> LoadPicture(const std::string& path) {
     // EXIF turn; the minimum applies to the picture as shown.
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     const QSize shown = turned ? stored.transposed() : stored;
-    const QSize reduced = ReducedSize(shown, MinimumDecodeSize());
+    const QSize reduced = ReducedSize(shown, MinimumDecodeSize(board));
     const bool decodesReduced = reader.supportsOption(QImageIOHandler::ScaledSize);
     const QSize decoded = decodesReduced ? reduced : shown;
     if (qint64{decoded.width()} * decoded.height() > kMaxDecodedPixels) return std::nullopt;

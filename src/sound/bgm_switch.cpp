@@ -1,21 +1,21 @@
 #include "sound/bgm_switch.h"
 
+#include "engine/data_files.h"
+
 namespace sound {
 
 void m3a_Click(int16_t Index, BgmMenu& menu, int16_t& BgmOn, engine::SoundPort& sound, const std::string& AppDir) {
-    if (Index != kBgmOnIndex && Index != kBgmOffIndex) return;
-    menu.SetChecked(kBgmOnIndex, false);
-    menu.SetChecked(kBgmOffIndex, false);
-    menu.SetChecked(Index, true);
-    if (menu.IsChecked(kBgmOnIndex)) {
-        sound.MidiPlay(AppDir + "QUIL9702.mid");
+    if (Index == kBgmOnIndex) {
+        sound.MidiPlay(AppDir + engine::file::kTune);
         BgmOn = 1;
-    }
-    if (menu.IsChecked(kBgmOffIndex)) {
+    } else if (Index == kBgmOffIndex) {
         BgmOn = 0;
         sound.MidiStop();
         sound.WaveStop();
+    } else {
+        return;
     }
+    menu.ShowBgmSwitch(BgmOn == 1);
 }
 
 }  // namespace sound

@@ -6,6 +6,8 @@
 namespace sound {
 namespace {
 
+// The reply buffer holds 16 characters; the sequencer is told 15, so its
+// reply always leaves a blank or its terminator in the last one.
 constexpr unsigned kMidiModeLength = 15;
 
 }  // namespace
@@ -32,7 +34,7 @@ void Module1Sound::WavePlay(const std::string& file) { device_->sndPlaySound(fil
 void Module1Sound::WaveStop() { device_->sndPlaySound(nullptr, 0); }
 
 void Module1Sound::Watch() {
-    MidiMode.assign(16, ' ');
+    std::string MidiMode(16, ' ');
     // A failed query leaves the blanks, which never read as stopped.
     device_->mciSendString("status midifile mode", MidiMode.data(), kMidiModeLength);
     std::string mode = MidiMode.substr(0, 7);

@@ -24,13 +24,11 @@ public:
     // stopped. Runs by itself each time the event loop is about to wait,
     // from the first MidiPlay on.
     void Watch();
-    bool WatchInstalled() const { return watch_.has_value(); }
 
 private:
     void Send(const std::string& command);
 
     std::unique_ptr<SoundDevice> device_;
-    std::string MidiMode;  // reply buffer of the watch's status query
     std::optional<platform::EventLoopIdleHook> watch_;
 };
 

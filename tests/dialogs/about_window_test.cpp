@@ -12,17 +12,25 @@
 namespace dialogs_test {
 namespace {
 
+QTimer* Timer1(const QWidget* window) { return testsupport::Part<QTimer>(window, "Timer1"); }
+const dialogs::StretchedImage* Logo(const QWidget* window) {
+    return testsupport::Part<dialogs::StretchedImage>(window, "imgLogoWk");
+}
+QLabel* MailLabel(const QWidget* window) { return testsupport::Part<QLabel>(window, "Label6"); }
+QPushButton* OK(const QWidget* window) { return testsupport::Part<QPushButton>(window, "cmdAbout"); }
+dialogs::AboutWindow* OpenAbout() { return testsupport::OpenWindow<dialogs::AboutWindow>(); }
+
 class AboutWindowTest : public DialogsTest {
 protected:
     // One 700 ms period: the timer's own signal, so the connection is tested too.
     static void Tick(dialogs::AboutWindow* window) {
-        ASSERT_TRUE(QMetaObject::invokeMethod(window->Timer1(), "timeout", Qt::DirectConnection));
+        ASSERT_TRUE(QMetaObject::invokeMethod(Timer1(window), "timeout", Qt::DirectConnection));
     }
 
     // Which logo frame the window shows, by its pixels; 0 for none of them.
     static int ShownFrame(const dialogs::AboutWindow* window) {
         for (int i = 1; i <= dialogs::kLogoFrames; ++i)
-            if (window->imgLogoWk()->Picture() == dialogs::LogoPicture(i)) return i;
+            if (Logo(window)->Picture() == dialogs::LogoPicture(i)) return i;
         return 0;
     }
 };
@@ -39,10 +47,9 @@ TEST_F(AboutWindowTest, LogoFramesAreFourDifferentPictures) {
 }
 
 TEST_F(AboutWindowTest, AnimatesAsTheTimerTicks) {
-    auto* window = dialogs::ShowAboutWindow();
-    EXPECT_EQ(window->Timer1()->interval(), 700);
-    EXPECT_TRUE(window->Timer1()->isActive());
-    EXPECT_EQ(window->LogoFrame(), 0);
+    auto* window = dialogs::ShowAboutWindow(services);
+    EXPECT_EQ(Timer1(window)->interval(), 700);
+    EXPECT_TRUE(Timer1(window)->isActive());
     EXPECT_EQ(ShownFrame(window), 1);
 
     // At 700 ms frame 1 still, 1400 ms frame 2, ... 2800 ms frame 4, 3500 ms frame 1.
@@ -50,29 +57,27 @@ TEST_F(AboutWindowTest, AnimatesAsTheTimerTicks) {
     for (int shown : expected) {
         Tick(window);
         EXPECT_EQ(ShownFrame(window), shown);
-        EXPECT_GE(window->LogoFrame(), 0);
-        EXPECT_LE(window->LogoFrame(), 3);
     }
 }
 
 TEST_F(AboutWindowTest, BringingForwardKeepsTheAnimationGoing) {
-    auto* window = dialogs::ShowAboutWindow();
+    auto* window = dialogs::ShowAboutWindow(services);
     Tick(window);
     Tick(window);
-    EXPECT_EQ(dialogs::ShowAboutWindow(), window);
+    EXPECT_EQ(dialogs::ShowAboutWindow(services), window);
     EXPECT_EQ(ShownFrame(window), 2);
     Tick(window);
     EXPECT_EQ(ShownFrame(window), 3);
 }
 
 TEST_F(AboutWindowTest, EachOpeningStartsAtFrameOne) {
-    auto* window = dialogs::ShowAboutWindow();
+    auto* window = dialogs::ShowAboutWindow(services);
     Tick(window);
     Tick(window);
-    window->cmdAbout()->click();
+    OK(window)->click();
     Settle();
-    ASSERT_EQ(dialogs::AboutWindowInstance(), nullptr);
-    window = dialogs::ShowAboutWindow();
+    ASSERT_EQ(OpenAbout(), nullptr);
+    window = dialogs::ShowAboutWindow(services);
     EXPECT_EQ(ShownFrame(window), 1);
     Tick(window);
     EXPECT_EQ(ShownFrame(window), 1);
@@ -80,40 +85,40 @@ TEST_F(AboutWindowTest, EachOpeningStartsAtFrameOne) {
 
 TEST_F(AboutWindowTest, EnterEscAndOKCloseIt) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-        auto* window = dialogs::ShowAboutWindow();
+        auto* window = dialogs::ShowAboutWindow(services);
         Activate(window);
         QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
         Settle();
-        EXPECT_EQ(dialogs::AboutWindowInstance(), nullptr) << key;
+        EXPECT_EQ(OpenAbout(), nullptr) << key;
     }
-    auto* window = dialogs::ShowAboutWindow();
-    QTest::mouseClick(window->cmdAbout(), Qt::LeftButton);
+    auto* window = dialogs::ShowAboutWindow(services);
+    QTest::mouseClick(OK(window), Qt::LeftButton);
     Settle();
-    EXPECT_EQ(dialogs::AboutWindowInstance(), nullptr);
+    EXPECT_EQ(OpenAbout(), nullptr);
 }
 
 TEST_F(AboutWindowTest, MailLinkOpensANewMessageToTheAuthor) {
-    auto* window = dialogs::ShowAboutWindow();
-    QLabel* link = window->Label6();
+    auto* window = dialogs::ShowAboutWindow(services);
+    QLabel* link = MailLabel(window);
     EXPECT_EQ(link->text(), "E-mail:pernoka@example.jp");
     EXPECT_EQ(link->toolTip(), "作者へメールを送信します。");
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_TRUE(link->font().underline());
-    EXPECT_TRUE(shellCalls.empty());
+    EXPECT_TRUE(ShellCalls().empty());
 
     QTest::mouseClick(link, Qt::LeftButton);
-    ASSERT_EQ(shellCalls.size(), 1u);
-    EXPECT_EQ(shellCalls[0], ShellCall("url", "mailto:pernoka@example.jp"));
+    ASSERT_EQ(ShellCalls().size(), 1u);
+    EXPECT_EQ(ShellCalls()[0], ShellCall("url", "mailto:pernoka@example.jp"));
 
     // A press that ends outside the link is no click.
     QTest::mousePress(link, Qt::LeftButton);
     QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
-    EXPECT_EQ(shellCalls.size(), 1u);
+    EXPECT_EQ(ShellCalls().size(), 1u);
 }
 
 TEST_F(AboutWindowTest, DesignedInLightGreyWithTheGothicFont) {
-    auto* window = dialogs::ShowAboutWindow();
+    auto* window = dialogs::ShowAboutWindow(services);
     EXPECT_EQ(window->size(), QSize(194, 186));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->windowTitle(), "ペルノカ Ver.0.2");
@@ -124,11 +129,11 @@ TEST_F(AboutWindowTest, DesignedInLightGreyWithTheGothicFont) {
         EXPECT_EQ(label->font().pointSize(), 9) << label->text().toStdString();
         EXPECT_EQ(QFontInfo(label->font()).family(), platform::JapaneseGothicFamily()) << label->text().toStdString();
     }
-    EXPECT_EQ(window->cmdAbout()->geometry(), QRect(60, 156, 73, 25));
-    EXPECT_TRUE(window->cmdAbout()->isDefault());
+    EXPECT_EQ(OK(window)->geometry(), QRect(60, 156, 73, 25));
+    EXPECT_TRUE(OK(window)->isDefault());
     // The logo sits in the frame, at (60 + 120, 60 + 180) twips.
-    EXPECT_EQ(window->imgLogoWk()->mapTo(window, QPoint(0, 0)), QPoint(12, 16));
-    EXPECT_EQ(window->imgLogoWk()->size(), QSize(169, 65));
+    EXPECT_EQ(Logo(window)->mapTo(window, QPoint(0, 0)), QPoint(12, 16));
+    EXPECT_EQ(Logo(window)->size(), QSize(169, 65));
 }
 
 }  // namespace

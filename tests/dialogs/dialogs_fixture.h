@@ -1,6 +1,6 @@
 #pragma once
 // Shared set-up for the secondary-window tests: the Japanese font mapping,
-// shell calls recorded instead of opened, and no window left behind.
+// the desktop played by the tests, and no window left behind.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,30 +15,20 @@
 #include "mainwindow/picture_view.h"
 #include "platform/fonts.h"
 #include "platform/help_viewer.h"
-#include "platform/shell.h"
+#include "support/fake_services.h"
+#include "support/windows.h"
 
 namespace dialogs_test {
 
-using ShellCall = std::pair<std::string, std::string>;
+using testsupport::ShellCall;
 
 class DialogsTest : public testing::Test {
 protected:
-    void SetUp() override {
-        platform::InstallJapaneseFonts();
-        platform::SetShellHook([this](const std::string& operation, const std::string& target) {
-            shellCalls.emplace_back(operation, target);
-        });
-    }
+    void SetUp() override { platform::InstallJapaneseFonts(); }
 
     void TearDown() override {
-        CloseAndDelete(dialogs::OptionsWindowInstance());
-        CloseAndDelete(dialogs::AboutWindowInstance());
-        CloseAndDelete(mainwindow::PictureViewInstance());
-        CloseAndDelete(platform::HelpViewerWindow());
-        // Anything else would open a real mail program or viewer.
-        platform::SetShellHook([](const std::string& operation, const std::string& target) {
-            ADD_FAILURE() << "shell call outside a test: " << operation << " " << target;
-        });
+        for (QWidget* window : QApplication::topLevelWidgets()) window->close();
+        Settle();
     }
 
     // Lets queued events (posted keystrokes, deferred deletes) run.
@@ -53,12 +43,9 @@ protected:
         Settle();
     }
 
-    static void CloseAndDelete(QWidget* window) {
-        if (window) window->close();
-        Settle();
-    }
+    const std::vector<ShellCall>& ShellCalls() const { return services.ShellCalls(); }
 
-    std::vector<ShellCall> shellCalls;
+    testsupport::FakeServices services;
 };
 
 }  // namespace dialogs_test

@@ -1,5 +1,4 @@
-// The help command, the help file and the help viewer; and neither help nor
-// about touches a game in progress.
+// The help command, the help file and the help viewer.
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -10,7 +9,6 @@
 #include <iterator>
 
 #include "dialogs_fixture.h"
-#include "engine/game_state.h"
 
 namespace dialogs_test {
 namespace {
@@ -25,19 +23,19 @@ std::string ReadText(const std::string& path) {
 using HelpTest = DialogsTest;
 
 TEST_F(HelpTest, HelpOpensTezHlpInTheProgramFolder) {
-    dialogs::OpenHelp("/opt/pernoka/");
-    ASSERT_EQ(shellCalls.size(), 1u);
-    EXPECT_EQ(shellCalls[0], ShellCall("open", "/opt/pernoka/Tez.hlp"));
+    dialogs::OpenHelp("/opt/pernoka/", services);
+    ASSERT_EQ(ShellCalls().size(), 1u);
+    EXPECT_EQ(ShellCalls()[0], ShellCall("open", "/opt/pernoka/Tez.hlp"));
 }
 
 TEST_F(HelpTest, ViewerShowsTheHelpFileAsJapaneseHtml) {
     ASSERT_TRUE(platform::ShowHelpFile(kSource + "/data/Tez.hlp"));
-    QWidget* viewer = platform::HelpViewerWindow();
+    QWidget* viewer = testsupport::OpenWindowNamed("helpViewer");
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_FALSE(viewer->isModal());
     EXPECT_EQ(viewer->windowTitle(), "ペルノカ ヘルプ");
-    const QString text = platform::HelpViewerBrowser()->toPlainText();
+    const QString text = testsupport::Part<QTextBrowser>(viewer, "helpBrowser")->toPlainText();
     // Read as HTML: no markup on show, and the Japanese text decoded.
     EXPECT_FALSE(text.contains("<h2>"));
     for (const char* topic : {"遊び方", "手数の制限とシャッフル", "メニュー", "オプション", "音楽と効果音"})
@@ -45,13 +43,13 @@ TEST_F(HelpTest, ViewerShowsTheHelpFileAsJapaneseHtml) {
 
     // Asking again reuses the one viewer.
     ASSERT_TRUE(platform::ShowHelpFile(kSource + "/data/Tez.hlp"));
-    EXPECT_EQ(platform::HelpViewerWindow(), viewer);
+    EXPECT_EQ(testsupport::OpenWindowNamed("helpViewer"), viewer);
 }
 
 TEST_F(HelpTest, MissingHelpFileShowsNothing) {
     EXPECT_FALSE(platform::ShowHelpFile(kSource + "/data/no-such-help.hlp"));
     EXPECT_FALSE(platform::ShowHelpFile(kSource + "/data"));  // a folder is no file
-    EXPECT_EQ(platform::HelpViewerWindow(), nullptr);
+    EXPECT_EQ(testsupport::OpenWindowNamed("helpViewer"), nullptr);
 }
 
 TEST_F(HelpTest, CommittedHelpFileIsTheGeneratorsOutput) {
@@ -73,40 +71,6 @@ TEST_F(HelpTest, EveryContentsLinkLeadsToASection) {
         EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(anchor))) << anchor.toStdString();
     }
     EXPECT_GE(links, 5);
-}
-
-TEST_F(HelpTest, HelpAndAboutDuringAGameLeaveItAlone) {
-    engine::GameState state;
-    state.DivCount = 3;
-    state.ShuffleLimit = 15;
-    state.MoveCount = 7;
-    state.ShuffleCount = 1;
-    state.Playing = 1;
-    state.SpaceX = 1;
-    state.SpaceY = 2;
-    state.PosX[1] = 2;
-    state.PosY[1] = 0;
-    engine::Globals globals{"/opt/pernoka/", 20};
-    const engine::GameState before = state;
-
-    // Neither is refused: no message box (the test guard fails on any).
-    dialogs::OpenHelp(globals.AppDir);
-    auto* about = dialogs::ShowAboutWindow();
-    for (int tick = 0; tick < 6; ++tick) QMetaObject::invokeMethod(about->Timer1(), "timeout", Qt::DirectConnection);
-    about->cmdAbout()->click();
-    Settle();
-
-    EXPECT_EQ(shellCalls.size(), 1u);
-    EXPECT_EQ(state.ShuffleLimit, before.ShuffleLimit);
-    EXPECT_EQ(state.MoveCount, before.MoveCount);
-    EXPECT_EQ(state.ShuffleCount, before.ShuffleCount);
-    EXPECT_EQ(state.Playing, before.Playing);
-    EXPECT_EQ(state.PosX, before.PosX);
-    EXPECT_EQ(state.PosY, before.PosY);
-    EXPECT_EQ(state.SpaceX, before.SpaceX);
-    EXPECT_EQ(state.SpaceY, before.SpaceY);
-    EXPECT_EQ(globals.ClickSu, 20);
-    EXPECT_EQ(globals.AppDir, "/opt/pernoka/");
 }
 
 }  // namespace

@@ -5,23 +5,25 @@
 #include <QTest>
 
 #include "dialogs_fixture.h"
-#include "engine/msgbox_codes.h"
-#include "support/scripted_msgbox.h"
 
 namespace dialogs_test {
 namespace {
 
+QLineEdit* Box(const QWidget* window) { return testsupport::Part<QLineEdit>(window, "txtClickSu"); }
+QPushButton* OK(const QWidget* window) { return testsupport::Part<QPushButton>(window, "cmdOK"); }
+dialogs::OptionsWindow* OpenOptions() { return testsupport::OpenWindow<dialogs::OptionsWindow>(); }
+
 class OptionsWindowTest : public DialogsTest {
 protected:
     dialogs::OptionsWindow* Open() {
-        dialogs::OptionsWindow* window = dialogs::ShowOptionsWindow(globals);
+        dialogs::OptionsWindow* window = dialogs::ShowOptionsWindow(globals, services);
         Activate(window);
         return window;
     }
 
     // Presses "ＯＫ" and lets the window go if it closed.
     void PressOK(dialogs::OptionsWindow* window) {
-        QTest::mouseClick(window->cmdOK(), Qt::LeftButton);
+        QTest::mouseClick(OK(window), Qt::LeftButton);
         Settle();
     }
 
@@ -32,14 +34,14 @@ protected:
 TEST_F(OptionsWindowTest, OffersFifteenSelectedOnEveryLoad) {
     globals.ClickSu = 15;
     auto* window = Open();
-    window->txtClickSu()->setText("20");
+    Box(window)->setText("20");
     PressOK(window);
     ASSERT_EQ(globals.ClickSu, 20);
-    EXPECT_EQ(dialogs::OptionsWindowInstance(), nullptr);
+    EXPECT_EQ(OpenOptions(), nullptr);
 
     window = Open();
-    EXPECT_EQ(window->txtClickSu()->text(), "15");
-    EXPECT_EQ(window->txtClickSu()->selectedText(), "15");
+    EXPECT_EQ(Box(window)->text(), "15");
+    EXPECT_EQ(Box(window)->selectedText(), "15");
     PressOK(window);
     EXPECT_EQ(globals.ClickSu, 15);
 }
@@ -47,28 +49,28 @@ TEST_F(OptionsWindowTest, OffersFifteenSelectedOnEveryLoad) {
 TEST_F(OptionsWindowTest, EmptyBoxKeepsTheValueAndCloses) {
     globals.ClickSu = 42;
     auto* window = Open();
-    window->txtClickSu()->clear();
+    Box(window)->clear();
     PressOK(window);
     EXPECT_EQ(globals.ClickSu, 42);
-    EXPECT_EQ(dialogs::OptionsWindowInstance(), nullptr);
+    EXPECT_EQ(OpenOptions(), nullptr);
 }
 
 TEST_F(OptionsWindowTest, TypingReplacesTheSelectionAndLeadingZeroIsDropped) {
     auto* window = Open();
-    QTest::keyClicks(window->txtClickSu(), "7");
-    EXPECT_EQ(window->txtClickSu()->text(), "7");
+    QTest::keyClicks(Box(window), "7");
+    EXPECT_EQ(Box(window)->text(), "7");
     PressOK(window);
     EXPECT_EQ(globals.ClickSu, 7);
 
     window = Open();
-    QTest::keyClicks(window->txtClickSu(), "07");
+    QTest::keyClicks(Box(window), "07");
     PressOK(window);
     EXPECT_EQ(globals.ClickSu, 7);
 }
 
 TEST_F(OptionsWindowTest, BoxTakesAtMostTwoDigits) {
     auto* window = Open();
-    QLineEdit* box = window->txtClickSu();
+    QLineEdit* box = Box(window);
     QTest::keyClicks(box, "123");
     EXPECT_EQ(box->text(), "12");
 
@@ -85,80 +87,80 @@ TEST_F(OptionsWindowTest, BoxTakesAtMostTwoDigits) {
 TEST_F(OptionsWindowTest, EnterMovesTheFocusToOKWithoutClosing) {
     globals.ClickSu = 15;
     auto* window = Open();
-    ASSERT_EQ(window->focusWidget(), window->txtClickSu());
-    QTest::keyClicks(window->txtClickSu(), "30");
-    QTest::keyClick(window->txtClickSu(), Qt::Key_Return);
+    ASSERT_EQ(window->focusWidget(), Box(window));
+    QTest::keyClicks(Box(window), "30");
+    QTest::keyClick(Box(window), Qt::Key_Return);
     Settle();
-    EXPECT_EQ(dialogs::OptionsWindowInstance(), window);
-    EXPECT_EQ(window->focusWidget(), window->cmdOK());
+    EXPECT_EQ(OpenOptions(), window);
+    EXPECT_EQ(window->focusWidget(), OK(window));
     EXPECT_EQ(globals.ClickSu, 15);
 
     // Enter on the focused button presses it.
-    QTest::keyClick(window->cmdOK(), Qt::Key_Return);
+    QTest::keyClick(OK(window), Qt::Key_Return);
     Settle();
     EXPECT_EQ(globals.ClickSu, 30);
-    EXPECT_EQ(dialogs::OptionsWindowInstance(), nullptr);
+    EXPECT_EQ(OpenOptions(), nullptr);
 }
 
 TEST_F(OptionsWindowTest, LeavingTheBoxAnyWayPutsTheFocusOnOK) {
     auto* window = Open();
-    QTest::keyClick(window->txtClickSu(), Qt::Key_Tab);
+    QTest::keyClick(Box(window), Qt::Key_Tab);
     Settle();
-    EXPECT_EQ(window->focusWidget(), window->cmdOK());
+    EXPECT_EQ(window->focusWidget(), OK(window));
 }
 
 TEST_F(OptionsWindowTest, RefusedDuringAGameAndOpensAgainAfterReset) {
-    testsupport::ScriptedMsgBox boxes;
+    services.ExpectBoxes();
     state.ShuffleLimit = 15;
-    dialogs::m8_Click(state, globals);
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].prompt, "ゲームが開始されていますので選択できません。");
-    EXPECT_EQ(boxes.Shown()[0].title, "エラー");
-    EXPECT_EQ(boxes.Shown()[0].buttons, engine::vbOKOnly);
-    EXPECT_EQ(dialogs::OptionsWindowInstance(), nullptr);
+    dialogs::m8_Click(state, globals, services);
+    ASSERT_EQ(services.Shown().size(), 1u);
+    EXPECT_EQ(services.Shown()[0].prompt, "ゲームが開始されていますので選択できません。");
+    EXPECT_EQ(services.Shown()[0].title, "エラー");
+    EXPECT_EQ(services.Shown()[0].buttons, platform::MsgButtons::Ok);
+    EXPECT_EQ(OpenOptions(), nullptr);
 
     state.ShuffleLimit = 0;
-    dialogs::m8_Click(state, globals);
-    EXPECT_EQ(boxes.Shown().size(), 1u);
-    ASSERT_NE(dialogs::OptionsWindowInstance(), nullptr);
-    EXPECT_TRUE(dialogs::OptionsWindowInstance()->isVisible());
+    dialogs::m8_Click(state, globals, services);
+    EXPECT_EQ(services.Shown().size(), 1u);
+    ASSERT_NE(OpenOptions(), nullptr);
+    EXPECT_TRUE(OpenOptions()->isVisible());
 }
 
 TEST_F(OptionsWindowTest, OpeningAgainBringsItForwardWithoutReset) {
     auto* window = Open();
-    window->txtClickSu()->setText("4");
-    dialogs::m8_Click(state, globals);
-    EXPECT_EQ(dialogs::OptionsWindowInstance(), window);
-    EXPECT_EQ(window->txtClickSu()->text(), "4");
+    Box(window)->setText("4");
+    dialogs::m8_Click(state, globals, services);
+    EXPECT_EQ(OpenOptions(), window);
+    EXPECT_EQ(Box(window)->text(), "4");
 }
 
 TEST_F(OptionsWindowTest, ZeroIsRefusedAndTheWindowStaysOpen) {
-    testsupport::ScriptedMsgBox boxes;
+    services.ExpectBoxes();
     globals.ClickSu = 25;
     auto* window = Open();
     for (const char* zero : {"0", "00"}) {
-        window->txtClickSu()->setText(zero);
+        Box(window)->setText(zero);
         PressOK(window);
         EXPECT_EQ(globals.ClickSu, 25) << zero;
-        ASSERT_EQ(dialogs::OptionsWindowInstance(), window) << zero;
+        ASSERT_EQ(OpenOptions(), window) << zero;
     }
-    ASSERT_EQ(boxes.Shown().size(), 2u);
-    EXPECT_EQ(boxes.Shown()[0].prompt, "1から99までの数字を入力して下さい。");
-    EXPECT_EQ(boxes.Shown()[0].title, "エラー");
-    EXPECT_EQ(boxes.Shown()[0].buttons, engine::vbOKOnly);
+    ASSERT_EQ(services.Shown().size(), 2u);
+    EXPECT_EQ(services.Shown()[0].prompt, "1から99までの数字を入力して下さい。");
+    EXPECT_EQ(services.Shown()[0].title, "エラー");
+    EXPECT_EQ(services.Shown()[0].buttons, platform::MsgButtons::Ok);
     // The player can type the fix straight away.
-    EXPECT_EQ(window->focusWidget(), window->txtClickSu());
-    EXPECT_EQ(window->txtClickSu()->selectedText(), "00");
+    EXPECT_EQ(window->focusWidget(), Box(window));
+    EXPECT_EQ(Box(window)->selectedText(), "00");
 }
 
 TEST_F(OptionsWindowTest, CloseBoxStoresNothing) {
     globals.ClickSu = 15;
     auto* window = Open();
-    window->txtClickSu()->setText("50");
+    Box(window)->setText("50");
     window->close();
     Settle();
     EXPECT_EQ(globals.ClickSu, 15);
-    EXPECT_EQ(dialogs::OptionsWindowInstance(), nullptr);
+    EXPECT_EQ(OpenOptions(), nullptr);
 }
 
 TEST_F(OptionsWindowTest, DesignedAsAFixedDialogInTheMiddleOfTheScreen) {
@@ -167,15 +169,15 @@ TEST_F(OptionsWindowTest, DesignedAsAFixedDialogInTheMiddleOfTheScreen) {
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->windowTitle(), "ペルノカ Ver.0.2");
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMinMaxButtonsHint);
-    EXPECT_EQ(window->txtClickSu()->geometry(), QRect(49, 21, 29, 21));
-    EXPECT_EQ(window->cmdOK()->geometry(), QRect(119, 49, 43, 22));
-    EXPECT_EQ(window->cmdOK()->text(), "ＯＫ");
+    EXPECT_EQ(Box(window)->geometry(), QRect(49, 21, 29, 21));
+    EXPECT_EQ(OK(window)->geometry(), QRect(119, 49, 43, 22));
+    EXPECT_EQ(OK(window)->text(), "ＯＫ");
     // Every label reads whole with the substitute font and clear of the box.
     for (QLabel* label : window->findChildren<QLabel*>()) {
         const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
         const QRect text(label->pos(), QSize(textWidth, label->height()));
         EXPECT_TRUE(window->rect().contains(text)) << label->text().toStdString();
-        EXPECT_FALSE(text.intersects(window->txtClickSu()->geometry())) << label->text().toStdString();
+        EXPECT_FALSE(text.intersects(Box(window)->geometry())) << label->text().toStdString();
     }
     const QRect screen = window->screen()->geometry();
     EXPECT_LE((window->frameGeometry().center() - screen.center()).manhattanLength(), 2);

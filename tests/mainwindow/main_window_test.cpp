@@ -10,22 +10,24 @@
 #include <QToolButton>
 
 #include "dialogs/about_window.h"
-#include "engine/msgbox_codes.h"
 #include "mainwindow/tile_widget.h"
-#include "platform/end_process.h"
-#include "platform/shell.h"
 #include "support/fake_board.h"
-#include "support/scripted_msgbox.h"
+#include "support/fake_services.h"
+#include "support/windows.h"
 
 namespace {
 
+// The window's own parts, found as the player's tools would find them.
+QWidget* Board(const mainwindow::Form1& form) { return form.centralWidget(); }
+mainwindow::TileWidget* Tile(const mainwindow::Form1& form, int index) {
+    return form.findChild<mainwindow::TileWidget*>(QStringLiteral("canv%1").arg(index));
+}
+QAction* BgmItem(const mainwindow::Form1& form, int index) {
+    return form.menuBar()->actions().at(2)->menu()->actions().at(index);
+}
+
 class MainWindow : public ::testing::Test {
 protected:
-    MainWindow() {
-        platform::SetEndProcessHook([this] { ++ended; });
-    }
-    ~MainWindow() override { platform::SetEndProcessHook(nullptr); }
-
     QStringList Captions(const QList<QAction*>& actions) {
         QStringList captions;
         for (QAction* action : actions) captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -34,8 +36,10 @@ protected:
 
     testsupport::FakeSound sound;
     testsupport::ScriptedRandom random;
-    mainwindow::Form1 form{sound, random};
-    int ended = 0;
+    testsupport::FakeServices services;
+    mainwindow::Session session;
+    engine::GameState& state = session.state;
+    mainwindow::Form1 form{session, sound, random, services};
 };
 
 TEST_F(MainWindow, MenuTreeInItsOrderWithTheCheckOnOnOnly) {
@@ -54,63 +58,62 @@ TEST_F(MainWindow, MenuTreeInItsOrderWithTheCheckOnOnOnly) {
         if (top->menu())
             for (QAction* item : top->menu()->actions()) checked += item->isChecked();
     EXPECT_EQ(checked, 1);
-    EXPECT_TRUE(form.m3a(0)->isChecked());
-    EXPECT_FALSE(form.m3a(1)->isChecked());
+    EXPECT_TRUE(BgmItem(form, 0)->isChecked());
+    EXPECT_FALSE(BgmItem(form, 1)->isChecked());
     EXPECT_TRUE(sound.calls.empty());  // no music before a game
 }
 
 TEST_F(MainWindow, FixedClientAreaBelowTheMenuBarAndEveryTitleVisible) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(form.Board()->size(), QSize(317, 289));
-    EXPECT_EQ(form.Board()->geometry().top(), form.menuBar()->geometry().bottom() + 1);
+    EXPECT_EQ(Board(form)->size(), QSize(317, 289));
+    EXPECT_EQ(Board(form)->geometry().top(), form.menuBar()->geometry().bottom() + 1);
     EXPECT_EQ(form.size(), QSize(317, 289 + form.menuBar()->height()));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(form.windowTitle(), "ペルノカ Ver.0.2");
-    EXPECT_EQ(form.Board()->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(Board(form)->palette().color(QPalette::Window), QColor(Qt::black));
     auto* overflow = form.menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
     EXPECT_TRUE(overflow == nullptr || !overflow->isVisible());
     for (QAction* top : form.menuBar()->actions())
         EXPECT_FALSE(form.menuBar()->actionGeometry(top).isEmpty()) << top->text().toStdString();
-    EXPECT_FALSE(form.findChild<QWidget*>(QStringLiteral("Picture1"))->isVisible());
-    EXPECT_FALSE(form.Tile(0)->isVisible());
+    EXPECT_FALSE(Tile(form, 0)->isVisible());
 }
 
 TEST_F(MainWindow, LoadStepRecordsTheProgramFolder) {
-    const std::string& appDir = form.Shared().AppDir;
+    const std::string& appDir = session.globals.AppDir;
     ASSERT_FALSE(appDir.empty());
     EXPECT_EQ(appDir.back(), '/');
     EXPECT_NE(appDir.substr(appDir.size() - 2), "//");
     EXPECT_EQ(QDir::currentPath().toStdString() + "/", appDir);
-    EXPECT_EQ(form.Shared().ClickSu, 15);
-    EXPECT_EQ(form.State().BgmOn, 1);
+    EXPECT_EQ(session.globals.ClickSu, 15);
+    EXPECT_EQ(state.BgmOn, 1);
 }
 
 TEST_F(MainWindow, ClosingTellsThePlayerThenEnds) {
-    testsupport::ScriptedMsgBox boxes;
+    services.ExpectBoxes();
     form.show();
     form.close();
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].prompt, "終了します。");
-    EXPECT_EQ(boxes.Shown()[0].buttons, engine::vbOKOnly);
-    EXPECT_EQ(boxes.Shown()[0].title, "ペルノカ Ver.0.2");
-    EXPECT_EQ(ended, 1);
+    ASSERT_EQ(services.Shown().size(), 1u);
+    EXPECT_EQ(services.Shown()[0].prompt, "終了します。");
+    EXPECT_EQ(services.Shown()[0].buttons, platform::MsgButtons::Ok);
+    EXPECT_EQ(services.Shown()[0].title, "ペルノカ Ver.0.2");
+    EXPECT_EQ(services.EndProcessCalls(), 1);
     EXPECT_TRUE(sound.calls.empty());  // closing leaves the sound alone
 }
 
 class BoardWidgets : public MainWindow {
 protected:
     void StartOn(QImage picture, int16_t index) {
-        form.Picture1() = std::move(picture);
-        form.State().PictureLoaded = 1;
+        session.picture1 = std::move(picture);
+        state.PictureLoaded = 1;
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         form.m1a_Click(index);
     }
     int16_t NeighbourOfGap() {
-        const auto& s = form.State();
+        const auto& s = state;
         for (int16_t i = 1; i < s.DivCount * s.DivCount; ++i)
             if (std::abs(s.PosX[i] - s.SpaceX) + std::abs(s.PosY[i] - s.SpaceY) == 1) return i;
         return 0;
@@ -121,12 +124,12 @@ TEST_F(BoardWidgets, TilesMeetWithoutSeamsOrOverlap) {
     QImage picture(300, 200, QImage::Format_RGB32);
     picture.fill(Qt::red);
     StartOn(picture, 0);
-    const auto& s = form.State();
+    const auto& s = state;
     QRegion covered;
     int area = 0;
     for (int16_t i = 1; i <= 8; ++i) {
-        const QRect g = form.Tile(i)->geometry();
-        EXPECT_TRUE(form.Tile(i)->isVisible());
+        const QRect g = Tile(form, i)->geometry();
+        EXPECT_TRUE(Tile(form, i)->isVisible());
         EXPECT_EQ(g.topLeft(), QPoint(qRound(s.PosX[i] * 1585 / 15.0), qRound(s.PosY[i] * 1445 / 15.0)));
         covered += g;
         area += g.width() * g.height();
@@ -147,15 +150,15 @@ TEST_F(BoardWidgets, EveryMouseButtonSlidesARealTile) {
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         const int16_t tile = NeighbourOfGap();
         ASSERT_NE(tile, 0);
-        const int16_t gapX = form.State().SpaceX, gapY = form.State().SpaceY;
-        QTest::mousePress(form.Tile(tile), button, Qt::NoModifier, QPoint(5, 5));
+        const int16_t gapX = state.SpaceX, gapY = state.SpaceY;
+        QTest::mousePress(Tile(form, tile), button, Qt::NoModifier, QPoint(5, 5));
         ++moves;
-        EXPECT_EQ(form.State().PosX[tile], gapX);
-        EXPECT_EQ(form.State().PosY[tile], gapY);
+        EXPECT_EQ(state.PosX[tile], gapX);
+        EXPECT_EQ(state.PosY[tile], gapY);
         EXPECT_EQ(form.windowTitle(), QStringLiteral("%1回目").arg(moves));
-        QTest::mouseRelease(form.Tile(tile), button, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseRelease(Tile(form, tile), button, Qt::NoModifier, QPoint(5, 5));
     }
-    EXPECT_EQ(sound.calls.back(), "WavePlay " + form.Shared().AppDir + "Pop.wav");
+    EXPECT_EQ(sound.calls.back(), "WavePlay " + session.globals.AppDir + "Pop.wav");
 }
 
 TEST_F(BoardWidgets, PieceIsTheSourceRectangleRenderedAtTheTileSize) {
@@ -164,11 +167,11 @@ TEST_F(BoardWidgets, PieceIsTheSourceRectangleRenderedAtTheTileSize) {
         for (int x = 0; x < 300; ++x) picture.setPixel(x, y, qRgb(x < 100 ? 255 : 0, y < 67 ? 255 : 0, 0));
     for (int i = 0; i < 600; ++i) random.script.push_back(0.0f);  // keep the board solved
     StartOn(picture, 0);
-    const QImage piece = form.Tile(1)->Piece();
+    const QImage piece = Tile(form, 1)->Piece();
     EXPECT_EQ(piece.size(), QSize(100, 67));
     EXPECT_EQ(piece.pixel(50, 30), qRgb(255, 255, 0));
-    const QImage shown = form.Tile(1)->grab().toImage();
-    EXPECT_EQ(shown.size(), form.Tile(1)->size() * form.Tile(1)->devicePixelRatioF());
+    const QImage shown = Tile(form, 1)->grab().toImage();
+    EXPECT_EQ(shown.size(), Tile(form, 1)->size() * Tile(form, 1)->devicePixelRatioF());
     EXPECT_EQ(QColor(shown.pixel(shown.width() / 2, shown.height() / 2)), QColor(255, 255, 0));
 }
 
@@ -176,35 +179,34 @@ TEST_F(BoardWidgets, ThinAndEmptyPicturesStillGiveEveryTileSomething) {
     QImage thin(1, 4000, QImage::Format_RGB32);
     thin.fill(Qt::green);
     StartOn(thin, 3);
-    for (int16_t i = 1; i <= 35; ++i) EXPECT_FALSE(form.Tile(i)->Piece().isNull()) << i;
+    for (int16_t i = 1; i <= 35; ++i) EXPECT_FALSE(Tile(form, i)->Piece().isNull()) << i;
     form.m1b_Click();
     StartOn(QImage(), 0);  // a tile with nothing to show is black, not a crash
-    EXPECT_TRUE(form.Tile(1)->Piece().isNull());
-    form.Tile(1)->grab();
+    EXPECT_TRUE(Tile(form, 1)->Piece().isNull());
+    Tile(form, 1)->grab();
 }
 
 TEST_F(BoardWidgets, GameOverResetFromInsideTheClickedTileIsSafe) {
-    testsupport::ScriptedMsgBox boxes;
-    boxes.Answer(engine::vbNo);
-    form.Shared().ClickSu = 1;
+    services.Answer(platform::MsgAnswer::No);
+    session.globals.ClickSu = 1;
     QImage picture(90, 90, QImage::Format_RGB32);
     picture.fill(Qt::white);
     StartOn(picture, 0);
     QPointer<mainwindow::TileWidget> last;
     for (int move = 0; move < 6; ++move) {
-        last = form.Tile(NeighbourOfGap());
+        last = Tile(form, NeighbourOfGap());
         QTest::mousePress(last.data(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
     }
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].prompt, "終了します。");
-    EXPECT_EQ(form.State().DivCount, 0);
+    ASSERT_EQ(services.Shown().size(), 1u);
+    EXPECT_EQ(services.Shown()[0].prompt, "終了します。");
+    EXPECT_EQ(state.DivCount, 0);
     EXPECT_EQ(form.windowTitle(), "0回目");
     EXPECT_FALSE(last.isNull());  // still alive until its handler has returned...
     EXPECT_FALSE(last->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(last.isNull());  // ...then gone
-    for (int16_t i = 1; i <= 8; ++i) EXPECT_EQ(form.Tile(i), nullptr);
-    EXPECT_EQ(ended, 0);
+    for (int16_t i = 1; i <= 8; ++i) EXPECT_EQ(Tile(form, i), nullptr);
+    EXPECT_EQ(services.EndProcessCalls(), 0);
 }
 
 }  // namespace
@@ -226,21 +228,23 @@ TEST(MovePainting, TheSlidTileIsOnScreenBeforeTheClickSoundBlocks) {
     ScreenAtClick sound;
     testsupport::ScriptedRandom random;
     for (int i = 0; i < 600; ++i) random.script.push_back(0.0f);  // keep the board solved
-    mainwindow::Form1 form(sound, random);
+    testsupport::FakeServices services;
+    mainwindow::Session session;
+    mainwindow::Form1 form(session, sound, random, services);
     sound.window = &form;
     QImage white(90, 90, QImage::Format_RGB32);
     white.fill(Qt::white);
-    form.Picture1() = white;
-    form.State().PictureLoaded = 1;
+    session.picture1 = white;
+    session.state.PictureLoaded = 1;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.m1a_Click(0);
     QCoreApplication::processEvents();  // the board as the player first sees it
 
     // Tile 8 slides right into the gap in the bottom-right cell.
-    QTest::mousePress(form.Tile(8), Qt::LeftButton);
+    QTest::mousePress(Tile(form, 8), Qt::LeftButton);
     ASSERT_FALSE(sound.seen.isNull());
-    const QPoint gapCentre = form.Board()->mapTo(&form, QPoint(264, 241));
+    const QPoint gapCentre = Board(form)->mapTo(&form, QPoint(264, 241));
     const qreal dpr = sound.seen.devicePixelRatio();
     EXPECT_EQ(QColor(sound.seen.pixel(gapCentre * dpr)), QColor(Qt::white));
 }
@@ -249,25 +253,22 @@ TEST_F(BoardWidgets, HelpAndAboutLeaveAGameAlone) {
     QImage picture(90, 90, QImage::Format_RGB32);
     picture.fill(Qt::gray);
     StartOn(picture, 1);
-    QTest::mousePress(form.Tile(NeighbourOfGap()), Qt::LeftButton);
-    const engine::GameState before = form.State();
+    QTest::mousePress(Tile(form, NeighbourOfGap()), Qt::LeftButton);
+    const engine::GameState before = state;
     const QString title = form.windowTitle();
-    std::vector<std::string> opened;
-    platform::SetShellHook(
-        [&](const std::string& operation, const std::string& target) { opened.push_back(operation + " " + target); });
     form.m5a_Click();
     form.m5b_Click();
-    platform::SetShellHook(nullptr);
-    EXPECT_EQ(opened, std::vector<std::string>{"open " + form.Shared().AppDir + "Tez.hlp"});
-    const engine::GameState& after = form.State();
+    EXPECT_EQ(services.ShellCalls(),
+              (std::vector<testsupport::ShellCall>{{"open", session.globals.AppDir + "Tez.hlp"}}));
+    const engine::GameState& after = state;
     EXPECT_EQ(after.PosX, before.PosX);
     EXPECT_EQ(after.PosY, before.PosY);
     EXPECT_EQ(after.ShuffleLimit, before.ShuffleLimit);
     EXPECT_EQ(after.MoveCount, before.MoveCount);
     EXPECT_EQ(after.DivCount, 4);
     EXPECT_EQ(form.windowTitle(), title);
-    for (int16_t i = 1; i <= 15; ++i) EXPECT_TRUE(form.Tile(i)->isVisible());
-    if (QWidget* about = dialogs::AboutWindowInstance()) about->close();
+    for (int16_t i = 1; i <= 15; ++i) EXPECT_TRUE(Tile(form, i)->isVisible());
+    if (QWidget* about = testsupport::OpenWindow<dialogs::AboutWindow>()) about->close();
 }
 
 }  // namespace
@@ -275,17 +276,17 @@ TEST_F(BoardWidgets, HelpAndAboutLeaveAGameAlone) {
 namespace {
 
 TEST_F(MainWindow, BgmMenuKeepsExactlyOneCheckWhicheverIsChosen) {
-    form.m3a(0)->trigger();  // ON while already checked: Qt unticks it first
-    EXPECT_TRUE(form.m3a(0)->isChecked());
-    EXPECT_FALSE(form.m3a(1)->isChecked());
-    EXPECT_EQ(form.State().BgmOn, 1);
-    form.m3a(1)->trigger();
-    EXPECT_FALSE(form.m3a(0)->isChecked());
-    EXPECT_TRUE(form.m3a(1)->isChecked());
-    EXPECT_EQ(form.State().BgmOn, 0);
-    form.m3a(1)->trigger();
-    EXPECT_TRUE(form.m3a(1)->isChecked());
-    const std::string tune = "MidiPlay " + form.Shared().AppDir + "QUIL9702.mid";
+    BgmItem(form, 0)->trigger();  // ON while already checked: Qt unticks it first
+    EXPECT_TRUE(BgmItem(form, 0)->isChecked());
+    EXPECT_FALSE(BgmItem(form, 1)->isChecked());
+    EXPECT_EQ(state.BgmOn, 1);
+    BgmItem(form, 1)->trigger();
+    EXPECT_FALSE(BgmItem(form, 0)->isChecked());
+    EXPECT_TRUE(BgmItem(form, 1)->isChecked());
+    EXPECT_EQ(state.BgmOn, 0);
+    BgmItem(form, 1)->trigger();
+    EXPECT_TRUE(BgmItem(form, 1)->isChecked());
+    const std::string tune = "MidiPlay " + session.globals.AppDir + "QUIL9702.mid";
     EXPECT_EQ(sound.calls, (std::vector<std::string>{tune, "MidiStop", "WaveStop", "MidiStop", "WaveStop"}));
 }
 

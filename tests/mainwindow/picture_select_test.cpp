@@ -5,17 +5,14 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "engine/msgbox_codes.h"
+#include "mainwindow/board_size.h"
 #include "platform/picture_fixtures.h"
-#include "platform/scripted_file_dialog.h"
-#include "support/scripted_msgbox.h"
+#include "support/fake_services.h"
 
 namespace {
 
 using testsupport::Encode;
 using testsupport::Near;
-using testsupport::ScriptedFileDialog;
-using testsupport::ScriptedMsgBox;
 using testsupport::TwoColour;
 
 const QColor kOldColour(200, 200, 0);
@@ -25,7 +22,7 @@ const QColor kOldColour(200, 200, 0);
 class PictureSelect : public testing::Test {
 protected:
     PictureSelect() {
-        globals_.AppDir = folder_.path().toStdString() + "/";
+        session_.globals.AppDir = folder_.path().toStdString() + "/";
         state_.PicturePath = "/earlier/choice.jpg";
         state_.PictureLoaded = 1;
         picture1_ = TwoColour(10, 10, kOldColour, kOldColour);
@@ -42,30 +39,31 @@ protected:
     }
 
     QTemporaryDir folder_;
-    engine::GameState state_;
-    engine::Globals globals_;
-    QImage picture1_;
-    ScriptedMsgBox boxes_;
-    ScriptedFileDialog dialog_;
+    mainwindow::Session session_;
+    engine::GameState& state_ = session_.state;
+    const engine::Globals& globals_ = session_.globals;
+    QImage& picture1_ = session_.picture1;
+    testsupport::FakeServices services_;
 };
 
 TEST_F(PictureSelect, AllThreeCommandsRefuseWhileAGameIsOn) {
     state_.DivCount = 4;
     Put("pantira.jpg", TwoColour(40, 40, Qt::red, Qt::red));
     Put("nemaki.jpg", TwoColour(40, 40, Qt::blue, Qt::blue));
-    dialog_.Choose(folder_.filePath("pantira.jpg"));
+    services_.Choose(folder_.filePath("pantira.jpg"));
+    services_.ExpectBoxes();
 
-    mainwindow::m2a_Click(state_, picture1_, nullptr);
-    mainwindow::m2b_Click(state_, globals_, picture1_);
-    mainwindow::m2c_Click(state_, globals_, picture1_);
+    mainwindow::m2a_Click(session_, services_, nullptr);
+    mainwindow::m2b_Click(session_, services_);
+    mainwindow::m2c_Click(session_, services_);
 
-    ASSERT_EQ(boxes_.Shown().size(), 3u);
-    for (const auto& box : boxes_.Shown()) {
+    ASSERT_EQ(services_.Shown().size(), 3u);
+    for (const auto& box : services_.Shown()) {
         EXPECT_EQ(box.prompt, "ゲームが開始されていますので選択できません。");
-        EXPECT_EQ(box.buttons, engine::vbOKOnly);
+        EXPECT_EQ(box.buttons, platform::MsgButtons::Ok);
         EXPECT_EQ(box.title, "エラー");
     }
-    EXPECT_TRUE(dialog_.Seen().empty());
+    EXPECT_TRUE(services_.SeenDialogs().empty());
     EXPECT_EQ(state_.PicturePath, "/earlier/choice.jpg");
     EXPECT_EQ(state_.DivCount, 4);
     ExpectPictureKept();
@@ -74,11 +72,12 @@ TEST_F(PictureSelect, AllThreeCommandsRefuseWhileAGameIsOn) {
 TEST_F(PictureSelect, ChoosingAsksForAPictureFileInTheCurrentFolder) {
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(folder_.path()));
-    mainwindow::m2a_Click(state_, picture1_, nullptr);
+    services_.Choose({});
+    mainwindow::m2a_Click(session_, services_, nullptr);
     QDir::setCurrent(before);
 
-    ASSERT_EQ(dialog_.Seen().size(), 1u);
-    const auto& seen = dialog_.Seen().front();
+    ASSERT_EQ(services_.SeenDialogs().size(), 1u);
+    const auto& seen = services_.SeenDialogs().front();
     EXPECT_EQ(seen.title, "画像ファイルの選択");
     EXPECT_EQ(seen.shownTypes, QStringList({"ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp)", "JPEGｲﾒｰｼﾞ(*.jpg)", "GIFｲﾒｰｼﾞ(*.gif)"}));
     EXPECT_EQ(seen.preselectedType, 0);
@@ -89,13 +88,13 @@ TEST_F(PictureSelect, ChoosingAsksForAPictureFileInTheCurrentFolder) {
 TEST_F(PictureSelect, ChoosingAFileLoadsIt) {
     const QString path = Put("chosen.bmp", TwoColour(40, 30, Qt::red, Qt::blue), "BMP");
     state_.PictureLoaded = 0;
-    dialog_.Choose(path);
-    mainwindow::m2a_Click(state_, picture1_, nullptr);
+    services_.Choose(path);
+    mainwindow::m2a_Click(session_, services_, nullptr);
     EXPECT_EQ(state_.PicturePath, path.toStdString());
     EXPECT_EQ(state_.PictureLoaded, 1);
     EXPECT_EQ(picture1_.size(), QSize(40, 30));
     EXPECT_EQ(picture1_.pixelColor(35, 15), QColor(Qt::blue));
-    EXPECT_TRUE(boxes_.Shown().empty());
+    EXPECT_TRUE(services_.Shown().empty());
 }
 
 TEST_F(PictureSelect, ChoosingAFileInAFolderWithSpacesAndJapanese) {
@@ -103,59 +102,60 @@ TEST_F(PictureSelect, ChoosingAFileInAFolderWithSpacesAndJapanese) {
     const QString path = folder_.filePath("夏休み の 写真/せんたく もの.gif");
     ASSERT_TRUE(
         testsupport::WriteBytes(path, testsupport::Gif(4, 4, {qRgb(0, 0, 255)}, {std::vector<uint8_t>(16, 0)})));
-    dialog_.Choose(path);
-    mainwindow::m2a_Click(state_, picture1_, nullptr);
+    services_.Choose(path);
+    mainwindow::m2a_Click(session_, services_, nullptr);
     EXPECT_EQ(state_.PicturePath, path.toStdString());
     EXPECT_EQ(picture1_.size(), QSize(4, 4));
     EXPECT_EQ(picture1_.pixelColor(1, 1), QColor(Qt::blue));
 }
 
 TEST_F(PictureSelect, CancellingKeepsThePictureAlreadyChosen) {
-    dialog_.Choose({});
-    mainwindow::m2a_Click(state_, picture1_, nullptr);
-    EXPECT_EQ(dialog_.Seen().size(), 1u);
+    services_.Choose({});
+    mainwindow::m2a_Click(session_, services_, nullptr);
+    EXPECT_EQ(services_.SeenDialogs().size(), 1u);
     EXPECT_EQ(state_.PicturePath, "/earlier/choice.jpg");
     ExpectPictureKept();
-    EXPECT_TRUE(boxes_.Shown().empty());
+    EXPECT_TRUE(services_.Shown().empty());
 }
 
 TEST_F(PictureSelect, AnUnreadableChosenFileEndsSilentlyWithItsPathKept) {
     const QString path = folder_.filePath("holiday.jpg");
     ASSERT_TRUE(testsupport::WriteBytes(path, "\xFF\xD8 not really a photo"));
-    dialog_.Choose(path);
-    mainwindow::m2a_Click(state_, picture1_, nullptr);
+    services_.Choose(path);
+    mainwindow::m2a_Click(session_, services_, nullptr);
     EXPECT_EQ(state_.PicturePath, path.toStdString());
     ExpectPictureKept();
-    EXPECT_TRUE(boxes_.Shown().empty());
+    EXPECT_TRUE(services_.Shown().empty());
 }
 
 TEST_F(PictureSelect, NemakiAfterPantiraReplacesThePicture) {
     Put("pantira.jpg", TwoColour(40, 40, Qt::red, Qt::red));
     Put("nemaki.jpg", TwoColour(30, 20, Qt::blue, Qt::blue));
 
-    mainwindow::m2b_Click(state_, globals_, picture1_);
+    mainwindow::m2b_Click(session_, services_);
     EXPECT_EQ(state_.PicturePath, globals_.AppDir + "pantira.jpg");
     EXPECT_TRUE(Near(picture1_.pixelColor(5, 5), Qt::red));
 
-    mainwindow::m2c_Click(state_, globals_, picture1_);
+    mainwindow::m2c_Click(session_, services_);
     EXPECT_EQ(state_.PicturePath, globals_.AppDir + "nemaki.jpg");
     EXPECT_EQ(state_.PictureLoaded, 1);
     EXPECT_EQ(picture1_.size(), QSize(30, 20));
     EXPECT_TRUE(Near(picture1_.pixelColor(5, 5), Qt::blue));
-    EXPECT_TRUE(boxes_.Shown().empty());
+    EXPECT_TRUE(services_.Shown().empty());
 }
 
 TEST_F(PictureSelect, TheSameItemTwiceReadsTheFileAgain) {
     Put("nemaki.jpg", TwoColour(20, 20, Qt::blue, Qt::blue));
-    mainwindow::m2c_Click(state_, globals_, picture1_);
+    mainwindow::m2c_Click(session_, services_);
     Put("nemaki.jpg", TwoColour(20, 20, Qt::green, Qt::green));
-    mainwindow::m2c_Click(state_, globals_, picture1_);
+    mainwindow::m2c_Click(session_, services_);
     EXPECT_TRUE(Near(picture1_.pixelColor(5, 5), Qt::green));
 }
 
 class BuiltInPictureFails : public PictureSelect, public testing::WithParamInterface<bool> {};
 
 TEST_P(BuiltInPictureFails, SaysSoAndOnlyThePathChanges) {
+    services_.ExpectBoxes();
     const bool nemaki = GetParam();
     const std::string name = nemaki ? "nemaki.jpg" : "pantira.jpg";
     ASSERT_TRUE(testsupport::WriteBytes(folder_.filePath("damaged.jpg"), "garbage"));
@@ -164,15 +164,14 @@ TEST_P(BuiltInPictureFails, SaysSoAndOnlyThePathChanges) {
         if (present) {
             ASSERT_TRUE(QFile::copy(folder_.filePath("damaged.jpg"), folder_.filePath(QString::fromStdString(name))));
         }
-        nemaki ? mainwindow::m2c_Click(state_, globals_, picture1_)
-               : mainwindow::m2b_Click(state_, globals_, picture1_);
+        nemaki ? mainwindow::m2c_Click(session_, services_) : mainwindow::m2b_Click(session_, services_);
         EXPECT_EQ(state_.PicturePath, globals_.AppDir + name);
         ExpectPictureKept();
     }
-    ASSERT_EQ(boxes_.Shown().size(), 2u);
-    for (const auto& box : boxes_.Shown()) {
+    ASSERT_EQ(services_.Shown().size(), 2u);
+    for (const auto& box : services_.Shown()) {
         EXPECT_EQ(box.prompt, "画像を読み込めませんでした。");
-        EXPECT_EQ(box.buttons, engine::vbOKOnly);
+        EXPECT_EQ(box.buttons, platform::MsgButtons::Ok);
         EXPECT_EQ(box.title, "エラー");
     }
 }
@@ -181,16 +180,16 @@ INSTANTIATE_TEST_SUITE_P(PictureSelect, BuiltInPictureFails, testing::Bool(),
                          [](const auto& info) { return std::string(info.param ? "Nemaki" : "Pantira"); });
 
 TEST_F(PictureSelect, TheShippedPicturesLoadFromTheProgramsFolder) {
-    globals_.AppDir = PERNOKA_APP_DIR "/";
+    session_.globals.AppDir = PERNOKA_APP_DIR "/";
     for (auto command : {&mainwindow::m2b_Click, &mainwindow::m2c_Click}) {
         state_.PictureLoaded = 0;
         picture1_ = QImage();
-        command(state_, globals_, picture1_);
+        command(session_, services_);
         EXPECT_EQ(state_.PictureLoaded, 1) << state_.PicturePath;
-        EXPECT_GE(picture1_.width(), 2 * 317);
-        EXPECT_GE(picture1_.height(), 2 * 289);
+        EXPECT_GE(picture1_.width(), 2 * mainwindow::kBoardSize.width());
+        EXPECT_GE(picture1_.height(), 2 * mainwindow::kBoardSize.height());
     }
-    EXPECT_TRUE(boxes_.Shown().empty());
+    EXPECT_TRUE(services_.Shown().empty());
 }
 
 }  // namespace

@@ -12,10 +12,13 @@
 #include <random>
 #include <thread>
 
+#include "mainwindow/board_size.h"
 #include "platform/picture_fixtures.h"
 #include "platform/picture_loader.h"
 
 namespace {
+
+constexpr QSize kBoard = mainwindow::kBoardSize;
 
 using testsupport::Encode;
 
@@ -56,13 +59,14 @@ void PatchLe16(QByteArray& bytes, int at, int value) {
 const QStringList kFormats = {"bmp", "jpg", "gif"};
 
 TEST_F(LoaderRobustness, MissingAndEmptyFilesFail) {
-    EXPECT_FALSE(platform::LoadPicture(Path("nowhere.jpg")).has_value());
-    for (const QString& format : kFormats) EXPECT_FALSE(platform::LoadPicture(Put("empty." + format, {})).has_value());
+    EXPECT_FALSE(platform::LoadPicture(Path("nowhere.jpg"), kBoard).has_value());
+    for (const QString& format : kFormats)
+        EXPECT_FALSE(platform::LoadPicture(Put("empty." + format, {}), kBoard).has_value());
 }
 
 TEST_F(LoaderRobustness, AFolderNamedLikeAPictureFails) {
     ASSERT_TRUE(QDir(folder_.path()).mkdir("album.jpg"));
-    EXPECT_FALSE(platform::LoadPicture(Path("album.jpg")).has_value());
+    EXPECT_FALSE(platform::LoadPicture(Path("album.jpg"), kBoard).has_value());
 }
 
 TEST_F(LoaderRobustness, APipeNamedLikeAPictureFailsWithoutWaitingForAWriter) {
@@ -76,7 +80,7 @@ TEST_F(LoaderRobustness, APipeNamedLikeAPictureFailsWithoutWaitingForAWriter) {
         openedByLoader = !released;
         if (fd >= 0) close(fd);
     });
-    EXPECT_FALSE(platform::LoadPicture(fifo).has_value());
+    EXPECT_FALSE(platform::LoadPicture(fifo, kBoard).has_value());
     released = true;
     const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
     writer.join();
@@ -89,7 +93,7 @@ TEST_F(LoaderRobustness, TinyAndThinPicturesLoadAtTheirSize) {
         for (const QSize size : {QSize(1, 1), QSize(1, 4000), QSize(4000, 1)}) {
             SCOPED_TRACE(format.toStdString() + " " + std::to_string(size.width()) + "x" +
                          std::to_string(size.height()));
-            const auto picture = platform::LoadPicture(Put("thin." + format, Sample(format, size)));
+            const auto picture = platform::LoadPicture(Put("thin." + format, Sample(format, size)), kBoard);
             ASSERT_TRUE(picture.has_value());
             EXPECT_EQ(picture->size(), size);
         }
@@ -101,7 +105,7 @@ TEST_F(LoaderRobustness, TruncatedFilesFailOrLoadWhatIsThere) {
         const QByteArray whole = Sample(format);
         for (const int length : {1, 6, 10, 20, 60, int(whole.size() / 2), int(whole.size() - 1)}) {
             SCOPED_TRACE(format.toStdString() + " cut to " + std::to_string(length));
-            const auto picture = platform::LoadPicture(Put("cut." + format, whole.left(length)));
+            const auto picture = platform::LoadPicture(Put("cut." + format, whole.left(length)), kBoard);
             if (length <= 10) {
                 EXPECT_FALSE(picture.has_value());  // not even a whole header
             }
@@ -121,7 +125,7 @@ TEST_F(LoaderRobustness, CorruptFilesNeverBreakTheLoader) {
             // Early rounds hit the header, later ones anywhere.
             const int span = round < 20 ? std::min<int>(64, int(broken.size())) : int(broken.size());
             for (int hits = 0; hits < 1 + round % 8; ++hits) broken[int(random() % span)] = char(random());
-            const auto picture = platform::LoadPicture(Put("broken." + format, broken));
+            const auto picture = platform::LoadPicture(Put("broken." + format, broken), kBoard);
             if (picture) {
                 EXPECT_FALSE(picture->isNull());
                 EXPECT_LE(qint64{picture->width()} * picture->height(), platform::kMaxDecodedPixels);
@@ -133,11 +137,11 @@ TEST_F(LoaderRobustness, CorruptFilesNeverBreakTheLoader) {
 TEST_F(LoaderRobustness, HeadersClaimingNoPixelsFail) {
     QByteArray bmp = Sample("bmp");
     PatchLe32(bmp, 18, 0);  // width
-    EXPECT_FALSE(platform::LoadPicture(Put("flat.bmp", bmp)).has_value());
+    EXPECT_FALSE(platform::LoadPicture(Put("flat.bmp", bmp), kBoard).has_value());
     QByteArray gif = Sample("gif");
     PatchLe16(gif, 6, 0), PatchLe16(gif, 8, 0);      // the screen
     PatchLe16(gif, 410, 0), PatchLe16(gif, 412, 0);  // the frame
-    EXPECT_FALSE(platform::LoadPicture(Put("flat.gif", gif)).has_value());
+    EXPECT_FALSE(platform::LoadPicture(Put("flat.gif", gif), kBoard).has_value());
 }
 
 long PeakResidentKb() {
@@ -149,9 +153,9 @@ long PeakResidentKb() {
 TEST_F(LoaderRobustness, AHugeJpegIsDecodedSmall) {
     const std::string path = Put("huge.jpg", testsupport::FlatJpeg(20000, 20000));
     const long before = PeakResidentKb();
-    const auto picture = platform::LoadPicture(path);
+    const auto picture = platform::LoadPicture(path, kBoard);
     ASSERT_TRUE(picture.has_value());
-    const QSize minimum = platform::MinimumDecodeSize();
+    const QSize minimum = platform::MinimumDecodeSize(kBoard);
     EXPECT_EQ(picture->size(), QSize(minimum.width(), minimum.width()));  // square, like the photo
     EXPECT_LT(PeakResidentKb() - before, 200 * 1024);                     // a full decode takes 1.6 GB
 }
@@ -164,8 +168,8 @@ TEST_F(LoaderRobustness, HugeBitmapsAndGifsFailBeforeDecoding) {
     PatchLe16(gif, 6, 20000), PatchLe16(gif, 8, 20000);
     PatchLe16(gif, 410, 20000), PatchLe16(gif, 412, 20000);
     const long before = PeakResidentKb();
-    EXPECT_FALSE(platform::LoadPicture(Put("huge.bmp", bmp)).has_value());
-    EXPECT_FALSE(platform::LoadPicture(Put("huge.gif", gif)).has_value());
+    EXPECT_FALSE(platform::LoadPicture(Put("huge.bmp", bmp), kBoard).has_value());
+    EXPECT_FALSE(platform::LoadPicture(Put("huge.gif", gif), kBoard).has_value());
     EXPECT_LT(PeakResidentKb() - before, 200 * 1024);
 }
 

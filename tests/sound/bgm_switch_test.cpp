@@ -11,16 +11,21 @@ namespace {
 
 using ::testing::ElementsAre;
 
+// The check marks as the menu shows them, and each time they were set (with
+// the value BgmOn had by then).
 class FakeMenu final : public sound::BgmMenu {
 public:
-    void SetChecked(int16_t index, bool checked) override {
-        marks.at(index) = checked;
-        calls.push_back(std::to_string(index) + (checked ? "+" : "-"));
+    explicit FakeMenu(const int16_t& bgmOn) : bgmOn_(bgmOn) {}
+    void ShowBgmSwitch(bool on) override {
+        marks = {on, !on};
+        calls.push_back(std::string(on ? "ON" : "OFF") + " @" + std::to_string(bgmOn_));
     }
-    bool IsChecked(int16_t index) const override { return marks.at(index); }
 
     std::array<bool, 2> marks{true, false};  // start-up checks "ON"
     std::vector<std::string> calls;
+
+private:
+    const int16_t& bgmOn_;
 };
 
 class RecordingPort final : public engine::SoundPort {
@@ -42,8 +47,8 @@ class BgmSwitchTest : public ::testing::Test {
 protected:
     void Click(int16_t index) { sound::m3a_Click(index, menu, BgmOn, port, AppDir); }
 
-    FakeMenu menu;
     int16_t BgmOn = 1;
+    FakeMenu menu{BgmOn};
     RecordingPort port{BgmOn};
     const std::string AppDir = "/home/u/ペルノカ/";
 };
@@ -52,7 +57,7 @@ TEST_F(BgmSwitchTest, OnRestartsTheTuneThenSetsTheSwitch) {
     BgmOn = 0;
     menu.marks = {false, true};
     Click(sound::kBgmOnIndex);
-    EXPECT_THAT(menu.calls, ElementsAre("0-", "1-", "0+"));
+    EXPECT_THAT(menu.calls, ElementsAre("ON @1"));  // the marks follow the switch
     EXPECT_THAT(menu.marks, ElementsAre(true, false));
     EXPECT_EQ(BgmOn, 1);
     // MidiPlay runs while the switch still reads 0.
@@ -61,7 +66,7 @@ TEST_F(BgmSwitchTest, OnRestartsTheTuneThenSetsTheSwitch) {
 
 TEST_F(BgmSwitchTest, OffClearsTheSwitchThenSilencesEverything) {
     Click(sound::kBgmOffIndex);
-    EXPECT_THAT(menu.calls, ElementsAre("0-", "1-", "1+"));
+    EXPECT_THAT(menu.calls, ElementsAre("OFF @0"));
     EXPECT_THAT(menu.marks, ElementsAre(false, true));
     EXPECT_EQ(BgmOn, 0);
     EXPECT_THAT(port.calls, ElementsAre("MidiStop @0", "WaveStop @0"));

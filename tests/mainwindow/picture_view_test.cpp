@@ -4,8 +4,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include "dialogs/dialogs_fixture.h"
 #include "dialogs/stretched_image.h"
-#include "dialogs_fixture.h"
 
 namespace dialogs_test {
 namespace {
@@ -26,20 +26,26 @@ QImage SolidPicture(Qt::GlobalColor colour) {
 
 QColor PixelOf(QWidget* widget, int x, int y) { return widget->grab().toImage().pixelColor(x, y); }
 
+dialogs::StretchedImage* Image1(const QWidget* view) {
+    return testsupport::Part<dialogs::StretchedImage>(view, "Image1");
+}
+QPushButton* OK(const QWidget* view) { return testsupport::Part<QPushButton>(view, "cmdPic"); }
+mainwindow::PictureView* OpenView() { return testsupport::OpenWindow<mainwindow::PictureView>(); }
+
 using PictureViewTest = DialogsTest;
 
 TEST_F(PictureViewTest, BeforeAnyPictureTheSquareIsEmpty) {
     auto* view = mainwindow::ShowPictureView(QImage());
-    EXPECT_TRUE(view->Image1()->Picture().isNull());
-    EXPECT_TRUE(view->cmdPic()->isVisible());
-    EXPECT_EQ(view->cmdPic()->text(), "OK");
+    EXPECT_TRUE(Image1(view)->Picture().isNull());
+    EXPECT_TRUE(OK(view)->isVisible());
+    EXPECT_EQ(OK(view)->text(), "OK");
     // Nothing is drawn over the window's background.
-    EXPECT_EQ(PixelOf(view->Image1(), 96, 96), view->palette().color(QPalette::Window));
+    EXPECT_EQ(PixelOf(Image1(view), 96, 96), view->palette().color(QPalette::Window));
 }
 
 TEST_F(PictureViewTest, PictureIsStretchedOverTheWholeSquare) {
     auto* view = mainwindow::ShowPictureView(TwoColourPicture());
-    auto* image = view->Image1();
+    auto* image = Image1(view);
     EXPECT_EQ(image->geometry(), QRect(8, 8, 193, 193));
     EXPECT_EQ(PixelOf(image, 2, 2), QColor(Qt::red));
     EXPECT_EQ(PixelOf(image, 2, 190), QColor(Qt::red));
@@ -70,7 +76,7 @@ TEST_F(PictureViewTest, OpensCentredWhereverItWasBefore) {
     const QRect screen = view->screen()->geometry();
     EXPECT_LE((view->frameGeometry().center() - screen.center()).manhattanLength(), 2);
     view->move(0, 0);
-    view->cmdPic()->click();
+    OK(view)->click();
     Settle();
     view = mainwindow::ShowPictureView(QImage());
     EXPECT_LE((view->frameGeometry().center() - screen.center()).manhattanLength(), 2);
@@ -83,13 +89,13 @@ TEST_F(PictureViewTest, OneInstanceKeepsItsPictureUntilReopened) {
     picture1.fill(Qt::green);
     EXPECT_EQ(mainwindow::ShowPictureView(picture1), view);
     EXPECT_EQ(mainwindow::ShowPictureView(SolidPicture(Qt::blue)), view);
-    EXPECT_EQ(PixelOf(view->Image1(), 96, 96), QColor(Qt::red));
+    EXPECT_EQ(PixelOf(Image1(view), 96, 96), QColor(Qt::red));
 
-    view->cmdPic()->click();
+    OK(view)->click();
     Settle();
-    ASSERT_EQ(mainwindow::PictureViewInstance(), nullptr);
+    ASSERT_EQ(OpenView(), nullptr);
     view = mainwindow::ShowPictureView(SolidPicture(Qt::blue));
-    EXPECT_EQ(PixelOf(view->Image1(), 96, 96), QColor(Qt::blue));
+    EXPECT_EQ(PixelOf(Image1(view), 96, 96), QColor(Qt::blue));
 }
 
 TEST_F(PictureViewTest, EnterAndEscCloseIt) {
@@ -98,7 +104,7 @@ TEST_F(PictureViewTest, EnterAndEscCloseIt) {
         Activate(view);
         QTest::keyClick(view->focusWidget() ? view->focusWidget() : view, key);
         Settle();
-        EXPECT_EQ(mainwindow::PictureViewInstance(), nullptr) << key;
+        EXPECT_EQ(OpenView(), nullptr) << key;
     }
 }
 
@@ -107,8 +113,8 @@ TEST_F(PictureViewTest, DesignedAsAFixedDialog) {
     EXPECT_EQ(view->size(), QSize(209, 238));
     EXPECT_EQ(view->minimumSize(), view->maximumSize());
     EXPECT_EQ(view->windowTitle(), "ペルノカ Ver.0.2");
-    EXPECT_EQ(view->cmdPic()->geometry(), QRect(64, 208, 73, 25));
-    EXPECT_TRUE(view->cmdPic()->isDefault());
+    EXPECT_EQ(OK(view)->geometry(), QRect(64, 208, 73, 25));
+    EXPECT_TRUE(OK(view)->isDefault());
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+#include "platform/desktop_services.h"
+
+#include <unistd.h>
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QString>
+#include <QUrl>
+#include <cstdio>
+
+#include "platform/help_viewer.h"
+#include "platform/msgbox.h"
+
+namespace platform {
+
+DesktopServices::DesktopServices(std::function<void()> beforeEnd) : beforeEnd_(std::move(beforeEnd)) {}
+
+MsgAnswer DesktopServices::MsgBox(const std::string& prompt, MsgButtons buttons, const std::string& title) {
+    return ShowMessageBox(prompt, buttons, title);
+}
+
+int DesktopServices::RunFileDialog(QFileDialog& dialog) { return dialog.exec(); }
+
+void DesktopServices::ShellExecuteOpen(const std::string& file) { ShowHelpFile(file); }
+
+void DesktopServices::OpenUrl(const std::string& url) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::StrictMode));
+}
+
+void DesktopServices::EndProcess() {
+    if (beforeEnd_) beforeEnd_();
+    std::fflush(nullptr);
+    // No destructors and no further events: the program ends where it
+    // stands, and its windows go with it.
+    _exit(0);
+}
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+// The services of the real desktop: Qt's message box and file dialog, the
+// program's help viewer, the desktop's URL handler, and the process's end.
+#include <functional>
+
+#include "platform/services.h"
+
+namespace platform {
+
+class DesktopServices final : public Services {
+public:
+    // beforeEnd runs just before the process ends (the audio thread must
+    // stop first).
+    explicit DesktopServices(std::function<void()> beforeEnd = {});
+
+    MsgAnswer MsgBox(const std::string& prompt, MsgButtons buttons, const std::string& title) override;
+    int RunFileDialog(QFileDialog& dialog) override;
+    void ShellExecuteOpen(const std::string& file) override;
+    void OpenUrl(const std::string& url) override;
+    void EndProcess() override;
+
+private:
+    std::function<void()> beforeEnd_;
+};
+
+}  // namespace platform

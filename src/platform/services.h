@@ -1,0 +1,39 @@
+#pragma once
+// What the program asks of the desktop: message boxes, the open-file dialog,
+// opening the help file or a mail address, and ending the process. The
+// program is handed one set of them (DesktopServices); tests hand it theirs.
+#include <string>
+
+class QFileDialog;
+
+namespace platform {
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgAnswer { Ok, Yes, No };
+
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // A modal message box without an icon; the first button is the default.
+    virtual MsgAnswer MsgBox(const std::string& prompt, MsgButtons buttons, const std::string& title) = 0;
+
+    // Runs the open-file dialog, fully set up, and returns what exec() does:
+    // QDialog::Accepted once a file is chosen, QDialog::Rejected otherwise.
+    virtual int RunFileDialog(QFileDialog& dialog) = 0;
+
+    // "open" on a document. The only document the program opens is its help
+    // file; a file that cannot be read shows nothing. The result is not
+    // looked at.
+    virtual void ShellExecuteOpen(const std::string& file) = 0;
+
+    // Gives a URL to the desktop's handler for it; a mailto: address opens a
+    // new message in the user's mail program.
+    virtual void OpenUrl(const std::string& url) = 0;
+
+    // Ends the process at once: no further events, every window goes with it.
+    // Does not return in the program.
+    virtual void EndProcess() = 0;
+};
+
+}  // namespace platform

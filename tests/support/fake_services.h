@@ -1,0 +1,85 @@
+#pragma once
+// The desktop as the tests play it: message boxes recorded and answered from
+// a script, the open-file dialog set up for real but answered without being
+// shown, and the help file, mail link and the end of the process recorded.
+// Anything nobody asked for fails the running test instead of blocking it.
+#include <QFileDialog>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace testsupport {
+
+struct ShownBox {
+    std::string prompt;
+    platform::MsgButtons buttons = platform::MsgButtons::Ok;
+    std::string title;
+};
+
+struct SeenFileDialog {
+    QString title;
+    QString directory;
+    QFileDialog::FileMode fileMode = QFileDialog::AnyFile;
+    QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptSave;
+    QStringList nameFilters;   // as Qt holds them, patterns included
+    QStringList shownTypes;    // what the file-type list shows the user
+    int preselectedType = -1;  // index into shownTypes
+};
+
+// (operation, target): ("open", file) for ShellExecuteOpen, ("url", url) for OpenUrl.
+using ShellCall = std::pair<std::string, std::string>;
+
+class FakeServices final : public platform::Services {
+public:
+    // Message boxes are expected from now on; the answers go to the next
+    // boxes in order, and OK once they run out.
+    void ExpectBoxes() { boxesExpected_ = true; }
+    void Answer(platform::MsgAnswer answer) {
+        boxesExpected_ = true;
+        answers_.push_back(answer);
+    }
+    const std::vector<ShownBox>& Shown() const { return shown_; }
+
+    // The next dialogs end with this file chosen; an empty path cancels them.
+    void Choose(const QString& path) {
+        dialogsExpected_ = true;
+        choice_ = path;
+    }
+    // Runs on the live dialog before it is answered.
+    void Inspect(std::function<void(QFileDialog&)> inspect) {
+        dialogsExpected_ = true;
+        inspect_ = std::move(inspect);
+    }
+    const std::vector<SeenFileDialog>& SeenDialogs() const { return seenDialogs_; }
+
+    const std::vector<ShellCall>& ShellCalls() const { return shellCalls_; }
+    int EndProcessCalls() const { return endProcessCalls_; }
+
+    platform::MsgAnswer MsgBox(const std::string& prompt, platform::MsgButtons buttons,
+                               const std::string& title) override;
+    int RunFileDialog(QFileDialog& dialog) override;
+    void ShellExecuteOpen(const std::string& file) override { shellCalls_.emplace_back("open", file); }
+    void OpenUrl(const std::string& url) override { shellCalls_.emplace_back("url", url); }
+    void EndProcess() override { ++endProcessCalls_; }
+
+private:
+    bool boxesExpected_ = false;
+    std::deque<platform::MsgAnswer> answers_;
+    std::vector<ShownBox> shown_;
+
+    bool dialogsExpected_ = false;
+    QString choice_;
+    std::function<void(QFileDialog&)> inspect_;
+    std::vector<SeenFileDialog> seenDialogs_;
+
+    std::vector<ShellCall> shellCalls_;
+    int endProcessCalls_ = 0;
+};
+
+}  // namespace testsupport
