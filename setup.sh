@@ -30,18 +30,19 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+# The two configurations are the presets of CMakePresets.json.
 jobs=$(nproc)
+cd "$here"
 case "$mode" in
   run)
-    cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=Release -DPERNOKA_TESTS=OFF
-    cmake --build "$here/build" -j"$jobs"
+    cmake --preset release
+    cmake --build --preset release -j"$jobs"
     exec "$here/build/app/pernoka"
     ;;
   test)
-    cmake -S "$here" -B "$here/build-test" -DCMAKE_BUILD_TYPE=Debug -DPERNOKA_SANITIZE=ON
-    cmake --build "$here/build-test" -j"$jobs"
-    cd "$here/build-test"
-    ctest --output-on-failure
+    cmake --preset test
+    cmake --build --preset test -j"$jobs"
+    ctest --preset test -j"$jobs"
     ;;
   *)
     echo "usage: bash setup.sh run|test" >&2

@@ -11,22 +11,22 @@ install(TARGETS pernoka_audio LIBRARY DESTINATION ${PERNOKA_INSTALL_APPDIR})
 
 # Only the top-level files are read at run time; the subfolders hold sources
 # of the icons and the logo, which are installed or built in elsewhere.
-file(GLOB pernoka_runtime_files LIST_DIRECTORIES false CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
+file(GLOB pernoka_runtime_files LIST_DIRECTORIES false CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
 install(FILES ${pernoka_runtime_files} DESTINATION ${PERNOKA_INSTALL_APPDIR})
 
 # A relative link keeps the tree relocatable (DESTDIR, any prefix). The
 # program resolves /proc/self/exe, so through the link it still finds its
 # files in lib/pernoka.
-set(pernoka_bin_link ${CMAKE_BINARY_DIR}/packaging/bin/pernoka)
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging/bin)
+set(pernoka_bin_link ${PROJECT_BINARY_DIR}/packaging/bin/pernoka)
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/packaging/bin)
 file(CREATE_LINK ../${PERNOKA_INSTALL_APPDIR}/pernoka ${pernoka_bin_link} SYMBOLIC)
 install(FILES ${pernoka_bin_link} DESTINATION bin)
 
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/${PERNOKA_APP_ID}.desktop DESTINATION share/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/${PERNOKA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/icons/hicolor DESTINATION share/icons
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${PERNOKA_APP_ID}.desktop DESTINATION share/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${PERNOKA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/icons/hicolor DESTINATION share/icons
   FILES_MATCHING PATTERN "pernoka.png")
-install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/packaging/copyright DESTINATION share/doc/pernoka)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION share/doc/pernoka)
 
 # The Debian package. Library dependencies come from dpkg-shlibdeps; the
 # files the program opens by path, and the Qt plug-ins it loads, are named

@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
+#include "mainwindow/board_size.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QMainWindow window;
@@ -11,7 +13,7 @@ int main(int argc, char** argv) {
     for (const char* title : {"開始", "画像", "ＢＧＭ", "表示", "ｵﾌﾟｼｮﾝ", "help"})
         window.menuBar()->addMenu(QString::fromUtf8(title))->addAction(QStringLiteral("item"));
     auto* client = new QWidget(&window);
-    client->setFixedSize(317, 289);
+    client->setFixedSize(mainwindow::kBoardSize);
     window.setCentralWidget(client);
     window.show();
     return app.exec();
