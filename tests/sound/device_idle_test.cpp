@@ -1,6 +1,7 @@
 // The audio device is closed after a spell with nothing playing, and opened
 // again by the next sound.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +13,9 @@
 namespace {
 
 using soundtest::RunEventLoopFor;
+using soundtest::RunUntil;
+
+bool DeviceClosed() { return !platform::AudioDeviceOpen(); }
 
 const std::string kPop = std::string(PERNOKA_SOURCE_DIR) + "/data/Pop.wav";
 
@@ -41,8 +45,7 @@ TEST_F(DeviceIdleTest, NothingOpensItBeforeTheFirstSound) {
 TEST_F(DeviceIdleTest, ClosesWhenIdleAndReopensForTheNextSound) {
     ASSERT_TRUE(platform::sndPlaySound(kPop.c_str(), platform::kSndSync));
     EXPECT_TRUE(platform::AudioDeviceOpen());
-    RunEventLoopFor(400);
-    EXPECT_FALSE(platform::AudioDeviceOpen());
+    EXPECT_TRUE(RunUntil(DeviceClosed));
     EXPECT_TRUE(platform::sndPlaySound(kPop.c_str(), platform::kSndSync));
     EXPECT_TRUE(platform::AudioDeviceOpen());
 }
@@ -51,11 +54,10 @@ TEST_F(DeviceIdleTest, PlayingTuneKeepsItOpenUntilStopped) {
     const std::string tune = soundtest::WriteTempFile("idle_tune.mid", soundtest::PercussionTune({{0.0, 76}}, 3.0));
     platform::mciSendString("open \"" + tune + "\" type sequencer alias midifile", nullptr, 0);
     platform::mciSendString("play midifile from 0", nullptr, 0);
-    RunEventLoopFor(500);
+    RunEventLoopFor(500);  // five times the idle delay, and the tune plays on
     EXPECT_TRUE(platform::AudioDeviceOpen());
     platform::mciSendString("stop midifile ", nullptr, 0);
-    RunEventLoopFor(400);
-    EXPECT_FALSE(platform::AudioDeviceOpen());
+    EXPECT_TRUE(RunUntil(DeviceClosed));
     // Closing the device closes no tune.
     char reply[16] = {};
     EXPECT_EQ(platform::mciSendString("status midifile mode", reply, 15), platform::kMciOk);
@@ -63,12 +65,12 @@ TEST_F(DeviceIdleTest, PlayingTuneKeepsItOpenUntilStopped) {
 }
 
 TEST_F(DeviceIdleTest, SoundAfterReopeningIsHeard) {
-    const std::string output = (std::filesystem::temp_directory_path() / "pernoka_idle_audio.raw").string();
+    const std::string output =
+        (std::filesystem::temp_directory_path() / ("pernoka_idle_audio_" + std::to_string(getpid()) + ".raw")).string();
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
     platform::sndPlaySound(kPop.c_str(), platform::kSndSync);
-    RunEventLoopFor(400);
-    ASSERT_FALSE(platform::AudioDeviceOpen());
+    ASSERT_TRUE(RunUntil(DeviceClosed));
     platform::sndPlaySound(kPop.c_str(), platform::kSndSync);
     EXPECT_EQ(platform::AudioDriverName(), "disk");
     platform::ShutdownAudio();

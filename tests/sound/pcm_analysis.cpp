@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -62,6 +63,32 @@ double SoundingSeconds(const std::vector<int16_t>& samples, int threshold) {
     const std::vector<int> envelope = Envelope(samples);
     const auto steps = std::count_if(envelope.begin(), envelope.end(), [&](int peak) { return peak > threshold; });
     return static_cast<double>(steps) * kStepFrames / kRate;
+}
+
+double RecordedSeconds(const std::string& path) {
+    std::error_code error;
+    const auto bytes = std::filesystem::file_size(path, error);
+    return error ? 0.0 : static_cast<double>(bytes / 4) / kRate;
+}
+
+bool RunUntil(const std::function<bool()>& done) {
+    if (done()) return true;
+    // A real loop that waits between the checks, as the program's does: the
+    // work that runs when it is about to wait must run here too.
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.exit(0);
+    });
+    check.start(5);
+    // Only a guard against a device that stopped: a healthy one gets there
+    // in a fraction of this.
+    QTimer::singleShot(20000, &loop, [&] { loop.exit(1); });
+    return loop.exec() == 0;
+}
+
+bool RunUntilRecorded(const std::string& path, double seconds) {
+    return RunUntil([&] { return RecordedSeconds(path) >= seconds; });
 }
 
 void RunEventLoopFor(int milliseconds) {

@@ -45,8 +45,7 @@ TEST_F(SequencerTest, OpenPlayStopCloseWalkTheModes) {
 TEST_F(SequencerTest, TuneReportsStoppedOnceItHasPlayedToItsEnd) {
     ASSERT_EQ(Send("open " + tune + " type sequencer alias midifile"), platform::kMciOk);
     Send("play midifile from 0");
-    soundtest::RunEventLoopFor(1200);
-    EXPECT_EQ(Mode(), "stopped");
+    EXPECT_TRUE(soundtest::RunUntil([] { return Mode() == "stopped"; }));
     Send("play midifile from 0");
     EXPECT_EQ(Mode(), "playing");
     EXPECT_EQ(Send("stop midifile"), platform::kMciOk);  // the trailing blank is optional
@@ -86,7 +85,7 @@ TEST_F(SequencerTest, BadOpensLeaveTheAliasClosed) {
 }
 
 TEST_F(SequencerTest, UnquotedPathWithABlankFailsAndTheQuotedOneOpens) {
-    const auto folder = std::filesystem::temp_directory_path() / "pernoka sound tests";
+    const auto folder = soundtest::TempFolder() / "sound tests";
     std::filesystem::create_directories(folder);
     const std::string spaced = (folder / "tune.mid").string();
     std::filesystem::copy_file(tune, spaced, std::filesystem::copy_options::overwrite_existing);

@@ -1,5 +1,7 @@
 #include "test_tunes.h"
 
+#include <unistd.h>
+
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -25,10 +27,24 @@ std::vector<uint8_t> PercussionTune(const std::vector<Hit>& hits, double lengthS
     return sound_gen::SmfFile({track}, kTicksPerSecond / 2);
 }
 
+const std::filesystem::path& TempFolder() {
+    // One folder per test process, since cases may run side by side; it
+    // goes when the process ends.
+    struct Folder {
+        std::filesystem::path path =
+            std::filesystem::temp_directory_path() / ("pernoka_sound_tests_" + std::to_string(getpid()));
+        Folder() { std::filesystem::create_directories(path); }
+        ~Folder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static const Folder folder;
+    return folder.path;
+}
+
 std::string WriteTempFile(const std::string& name, const std::vector<uint8_t>& bytes) {
-    const auto folder = std::filesystem::temp_directory_path() / "pernoka_sound_tests";
-    std::filesystem::create_directories(folder);
-    const std::string path = (folder / name).string();
+    const std::string path = (TempFolder() / name).string();
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;

@@ -2,6 +2,7 @@
 // Short MIDI files for the tests, written to a temporary folder: 120 beats a
 // minute, 480 ticks a beat, so 960 ticks a second.
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,10 @@ struct Hit {
 // the tune ends (its last event) at lengthSeconds.
 std::vector<uint8_t> PercussionTune(const std::vector<Hit>& hits, double lengthSeconds);
 
-// Writes bytes into a fresh file under the test temp folder; returns its path.
+// This test process's own temporary folder, removed when the process ends.
+const std::filesystem::path& TempFolder();
+
+// Writes bytes into a fresh file under that folder; returns its path.
 std::string WriteTempFile(const std::string& name, const std::vector<uint8_t>& bytes);
 
 }  // namespace soundtest
