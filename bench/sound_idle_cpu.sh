@@ -27,7 +27,7 @@ start_x
 start_app
 win=$(wait_window "$TITLE")
 measure "untouched" 2              # no sound yet: no audio device open
-pick_menu "$win" "$MENU_BGM_X" 1   # ＢＧＭ → ON
+pick_menu "$win" "$MENU_BGM" 1   # ＢＧＭ → ON
 measure "music on" 2
-pick_menu "$win" "$MENU_BGM_X" 2   # ＢＧＭ → OFF
+pick_menu "$win" "$MENU_BGM" 2   # ＢＧＭ → OFF
 measure "music off" 7              # the device closes 5 s after the last sound

@@ -1,10 +1,24 @@
 # Shared helpers of the end-to-end tests: a private X server with a window
 # manager, the program under test, and ways to find and drive its windows.
+# Every wait is for a condition, polled until a generous limit; menus are
+# opened with the keyboard, so no helper depends on where a font puts them.
 set -euo pipefail
 
 PERNOKA=${1:?usage: $0 path/to/pernoka}
 unset QT_QPA_PLATFORM   # a real X server, whatever the calling shell uses
 TITLE="ペルノカ Ver.0.2"
+# The board below the menu bar, in pixels.
+BOARD_W=317
+BOARD_H=289
+EMPTY_BOARD="${BOARD_W}x${BOARD_H}"
+# Places of the titles on the menu bar, counted from 0.
+MENU_START=0
+MENU_PICTURE=1
+MENU_BGM=2
+MENU_VIEW=3
+MENU_OPTIONS=4
+MENU_HELP=5
+
 WORK=$(mktemp -d)
 APP_PID=
 XVFB_PID=
@@ -23,19 +37,31 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Runs the command until it succeeds, for at most $WAIT_TRIES tenths of a
+# second (default 150); fails the test with the description if it never does.
+wait_for() {
+  local what=$1 i
+  shift
+  for ((i = 0; i < ${WAIT_TRIES:-150}; i++)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  fail "$what"
+}
+
+program_running() { [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; }
+
 start_x() {
   # Xvfb picks a free display itself and reports it, so tests running side
   # by side, or a server still shutting down, never collide.
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
-  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-  [ -s "$WORK/display" ] || fail "Xvfb did not start: $(tail -2 "$WORK/xvfb.log")"
+  wait_for "Xvfb did not start: $(tail -2 "$WORK/xvfb.log")" test -s "$WORK/display"
   export DISPLAY=":$(head -n 1 "$WORK/display")"
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY does not answer"
+  wait_for "Xvfb on $DISPLAY does not answer" xdpyinfo >/dev/null 2>&1
   openbox >"$WORK/wm.log" 2>&1 &
   WM_PID=$!
-  sleep 0.5
+  wait_for "the window manager did not start" wmctrl -m >/dev/null 2>&1
 }
 
 # A private PulseAudio with one null sink named $1, the default, for SDL.
@@ -48,27 +74,32 @@ start_pulse() {
     --load="module-native-protocol-unix socket=$WORK/pulse.socket auth-anonymous=1" \
     --load="module-null-sink sink_name=$sink" --load="module-always-sink" >"$WORK/pulse.log" 2>&1 &
   PULSE_PID=$!
-  for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-  pactl info >/dev/null 2>&1 || fail "PulseAudio did not start: $(tail -3 "$WORK/pulse.log")"
+  WAIT_TRIES=50 wait_for "PulseAudio did not start: $(tail -3 "$WORK/pulse.log")" pactl info >/dev/null 2>&1
   pactl set-default-sink "$sink"
   export SDL_AUDIODRIVER=pulseaudio
 }
 
 start_app() {
-  "$PERNOKA" >"$WORK/app.log" 2>&1 &
+  "$PERNOKA" "$@" >"$WORK/app.log" 2>&1 &
   APP_PID=$!
 }
 
-# Waits until a window of the program has exactly this title; prints its id.
+# The newest visible window of the program with exactly this title, if any.
+find_window() {
+  xdotool search --all --onlyvisible --pid "$APP_PID" --name "^${1}\$" 2>/dev/null | tail -n 1
+}
+
+# Waits until a window of the program has exactly this title, and the
+# program has painted it; prints its id.
 wait_window() {
-  local title=$1 id
-  for _ in $(seq 150); do
-    id=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name "^${title}\$" 2>/dev/null | tail -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$APP_PID" 2>/dev/null || fail "the program ended while waiting for \"$title\""
-    sleep 0.1
-  done
-  fail "no window titled \"$title\""
+  local title=$1 id=
+  window_up() {
+    program_running || fail "the program ended while waiting for \"$title\""
+    id=$(find_window "$title")
+    [ -n "$id" ] && import -window "$id" "$WORK/painted.png" 2>/dev/null
+  }
+  wait_for "no window titled \"$title\"" window_up
+  echo "$id"
 }
 
 # The program's visible windows other than the given one (message boxes,
@@ -77,32 +108,67 @@ other_windows() {
   xdotool search --all --onlyvisible --pid "$APP_PID" --name "." 2>/dev/null | grep -v "^$1\$" || true
 }
 
+# Waits for another window of the program to come up; prints its id.
 wait_other_window() {
-  local id
-  for _ in $(seq "${2:-50}"); do
-    id=$(other_windows "$1" | tail -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
+  local main=$1 id=
+  other_up() { id=$(other_windows "$main" | tail -n 1); [ -n "$id" ]; }
+  WAIT_TRIES=${2:-150} wait_for "no window came up beside the main window" other_up
+  echo "$id"
 }
 
+no_other_window() { [ -z "$(other_windows "$1")" ]; }
+
+# Waits until only the main window is left.
+wait_alone() { wait_for "${2:-a window stayed open}" no_other_window "$1"; }
+
+title_is() { [ "$(xdotool getwindowname "$1" 2>/dev/null)" = "$2" ]; }
 
 wait_title_of() {
-  local id=$1 title=$2
-  for _ in $(seq 100); do
-    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$title" ] && return 0
-    sleep 0.05
-  done
-  fail "window title is \"$(xdotool getwindowname "$id")\", not \"$title\""
+  wait_for "window title is \"$(xdotool getwindowname "$1")\", not \"$2\"" title_is "$1" "$2"
 }
 
+title_changed_from() { ! title_is "$1" "$2"; }
+
 wait_exit() {
-  for _ in $(seq 100); do
-    kill -0 "$APP_PID" 2>/dev/null || { wait "$APP_PID"; local rc=$?; APP_PID=; return $rc; }
-    sleep 0.1
-  done
-  fail "the program did not end"
+  program_ended() { ! kill -0 "$APP_PID" 2>/dev/null; }
+  wait_for "the program did not end" program_ended
+  local rc=0
+  wait "$APP_PID" || rc=$?
+  APP_PID=
+  return $rc
+}
+
+# Gives the window the keyboard focus.
+focus() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || true
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+}
+
+# Keys to the focused window, a little apart so each is handled before the next.
+keys() { xdotool key --delay 60 "$@"; }
+
+# Opens the menu at this place on the bar with the keyboard (Alt, then
+# Right) and picks its n-th item, separators not counted; n = 0 picks a
+# command that stands right on the bar.
+pick_menu() {
+  local window=$1 place=$2 item=$3 i
+  local moves=(alt)
+  for ((i = 0; i < place; i++)); do moves+=(Right); done
+  for ((i = 0; i < item; i++)); do moves+=(Down); done
+  moves+=(Return)
+  focus "$window"
+  keys "${moves[@]}"
+}
+
+# Answers the newest message box with the keys given (Return: its default
+# button) and waits until it has gone.
+answer_box() {
+  local main=$1 what=$2 box
+  shift 2
+  box=$(wait_other_window "$main") || fail "$what: no message box"
+  focus "$box"
+  keys "$@"
+  wait_alone "$main" "$what: the box did not close"
 }
 
 # The board is the black area below the menu bar: the rows, and then the
@@ -119,48 +185,44 @@ board_size() {
   echo "${cols}x${rows}"
 }
 
+board_is() { [ "$(board_size "$1")" = "$2" ]; }
+board_is_not() { ! board_is "$1" "$2"; }
+
+menu_bar_height() {
+  local id=$1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  echo $((HEIGHT - BOARD_H))
+}
+
 # Clicks at a point of a window, in the window's own coordinates.
 click_at() {
   xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
 }
 
-# Opens a top-level menu by its place on the bar and picks an item with keys.
-pick_menu() {
-  local window=$1 x=$2 downs=$3
-  click_at "$window" "$x" 8
-  sleep 0.3
-  local i
-  for ((i = 0; i < downs; i++)); do xdotool key Down; done
-  xdotool key Return
-  sleep 0.3
-}
-
-# Menu-bar positions of the titles, and the height of the bar, in the window.
-MENU_START_X=24
-MENU_PICTURE_X=64
-MENU_BGM_X=112
-MENU_VIEW_X=156
-MENU_OPTIONS_X=201
-MENU_HELP_X=247
-
-menu_bar_height() {
-  local id=$1
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  echo $((HEIGHT - 289))
-}
-
-# Presses every cell of an n × n board once, stopping when the title changes.
-click_cells_until_title() {
-  local id=$1 n=$2 want=$3 bar col row cellw cellh
+# The cell of an n × n board that shows nothing but the black background:
+# the gap. Prints "column row", counted from 0.
+gap_cell() {
+  local id=$1 n=$2 bar i=0 max
   bar=$(menu_bar_height "$id")
-  cellw=$((317 / n))
-  cellh=$((289 / n))
-  for row in $(seq 0 $((n - 1))); do
-    for col in $(seq 0 $((n - 1))); do
-      click_at "$id" $((col * cellw + cellw / 2)) $((bar + row * cellh + cellh / 2))
-      sleep 0.15
-      [ "$(xdotool getwindowname "$id")" = "$want" ] && return 0
-    done
-  done
+  import -window "$id" "$WORK/board.png"
+  while read -r max; do
+    [ "$max" = 0 ] && { echo "$((i % n)) $((i / n))"; return 0; }
+    i=$((i + 1))
+  done < <(convert "$WORK/board.png" -colorspace gray -crop "${BOARD_W}x${BOARD_H}+0+${bar}" +repage -crop "${n}x${n}@" +repage \
+    -shave 4x4 -format '%[fx:round(255 * maxima)]\n' info:)
   return 1
+}
+
+# Clicks a tile next to the gap of an n × n board and waits for the title
+# to change, as a counted move makes it.
+slide_a_tile() {
+  local id=$1 n=$2 col row bar before
+  local cellw=$((BOARD_W / n)) cellh=$((BOARD_H / n))
+  read -r col row < <(gap_cell "$id" "$n") || fail "no gap on the board"
+  # The tile beside the gap, towards the middle of the board.
+  if [ "$col" -gt 0 ]; then col=$((col - 1)); else col=$((col + 1)); fi
+  bar=$(menu_bar_height "$id")
+  before=$(xdotool getwindowname "$id")
+  click_at "$id" $((col * cellw + cellw / 2)) $((bar + row * cellh + cellh / 2))
+  wait_for "a tile next to the gap did not move" title_changed_from "$id" "$before"
 }

@@ -100,12 +100,10 @@ start_app
 win=$(wait_window "$TITLE")
 [ "$(readlink "/proc/$APP_PID/exe")" = "$WORK/prefix/lib/pernoka/pernoka" ] ||
   fail "the running program is $(readlink "/proc/$APP_PID/exe")"
-sleep 0.5
-pick_menu "$win" "$MENU_PICTURE_X" 2   # 画像 → パンチラ
-pick_menu "$win" "$MENU_START_X" 1     # 開始 → ３分割
-sleep 0.5
-[ -z "$(other_windows "$win")" ] || fail "a message box came up instead of a board"
-[ "$(board_size "$win")" != "317x289" ] || fail "no tiles: the installed program did not find its picture"
+pick_menu "$win" "$MENU_PICTURE" 2   # 画像 → パンチラ
+pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割
+wait_for "no tiles: the installed program did not find its picture" board_is_not "$win" "$EMPTY_BOARD"
+no_other_window "$win" || fail "a message box came up beside the board"
 note "the installed program found its picture and laid out a board"
 
 echo "1 passed, 0 failed"

@@ -13,12 +13,17 @@ trap stop_recorder EXIT
 
 start_pulse e2e
 
-# Peak level of a recording, 0 to 1.
+# Records the sink's monitor into $WORK/$1.wav until stop_recording.
 record() {
   parecord --device=e2e.monitor --latency-msec=20 --process-time-msec=20 --file-format=wav "$WORK/$1.wav" &
   RECORD_PID=$!
-  sleep 0.3
+  recording() { [ -s "$WORK/$1.wav" ] && [ "$(stat -c %s "$WORK/$1.wav")" -gt 44 ]; }
+  wait_for "parecord does not record" recording "$1"
 }
+# Seconds recorded so far: 44100 frames of 4 bytes a second.
+recorded_seconds() { awk -v b="$(stat -c %s "$WORK/$1.wav")" 'BEGIN { printf "%.2f", (b - 44) / 176400 }'; }
+recorded_past() { awk -v s="$(recorded_seconds "$1")" -v t="$2" 'BEGIN { exit !(s >= t) }'; }
+# Stops the recorder; prints the recording's peak level, 0 to 1.
 stop_recording() {
   kill -INT "$RECORD_PID" 2>/dev/null || true
   wait "$RECORD_PID" 2>/dev/null || true
@@ -33,14 +38,15 @@ start_x
 # 1. The tune.
 start_app
 win=$(wait_window "$TITLE")
-sleep 0.5
 record quiet
-sleep 1
+# The program is asked for nothing: a second of its silence.
+wait_for "the recording does not grow" recorded_past quiet 1
 peak=$(stop_recording quiet)
 loud "$peak" && fail "sound before any was asked for (peak $peak)"
 record tune
-pick_menu "$win" "$MENU_BGM_X" 1        # ＢＧＭ → ON starts the tune
-sleep 6
+pick_menu "$win" "$MENU_BGM" 1       # ＢＧＭ → ON starts the tune
+# Loading the audio engine and the soundfont, then five seconds of the tune.
+wait_for "the recording does not grow" recorded_past tune 6
 peak=$(stop_recording tune)
 loud "$peak" || fail "the tune is silent (peak $peak)"
 note "tune peak $peak"
@@ -53,15 +59,15 @@ rm "$WORK/app/QUIL9702.mid"
 PERNOKA="$WORK/app/$(basename "$PERNOKA")"
 start_app
 win=$(wait_window "$TITLE")
-sleep 0.5
-pick_menu "$win" "$MENU_PICTURE_X" 2   # 画像 → パンチラ
-pick_menu "$win" "$MENU_START_X" 1     # 開始 → ３分割
-sleep 1
+pick_menu "$win" "$MENU_PICTURE" 2   # 画像 → パンチラ
+pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割
+wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
 record clicks
-click_cells_until_title "$win" 3 "1回目" || fail "no tile moved"
-# The device (closed while nothing sounds) opens with this first click, and
-# the recording lags a little behind: give both time.
-sleep 2
+slide_a_tile "$win" 3
+# The device, closed while nothing sounds, opens with this first click, and
+# the recording lags a little behind: two seconds past the move hold it.
+past=$(awk -v s="$(recorded_seconds clicks)" 'BEGIN { print s + 2 }')
+wait_for "the recording does not grow" recorded_past clicks "$past"
 peak=$(stop_recording clicks)
 loud "$peak" || fail "the click is silent (peak $peak)"
 note "click peak $peak"

@@ -7,56 +7,51 @@ source "$(dirname "$0")/lib.sh"
 start_x
 start_app
 win=$(wait_window "$TITLE")
-sleep 0.5
 
-click_at "$win" "$MENU_OPTIONS_X" 8    # ｵﾌﾟｼｮﾝ, right on the bar
+pick_menu "$win" "$MENU_OPTIONS" 0   # ｵﾌﾟｼｮﾝ, right on the bar
 options=$(wait_other_window "$win") || fail "the options window did not open"
-xdotool windowactivate --sync "$options" 2>/dev/null || true
-xdotool type "1"                       # replaces the selected "15"
-xdotool key Return                     # Enter moves the focus to ＯＫ...
-sleep 0.2
-xdotool key space                      # ...which is pressed
-for _ in $(seq 50); do [ -z "$(other_windows "$win")" ] && break; sleep 0.1; done
-[ -z "$(other_windows "$win")" ] || fail "the options window did not close"
+focus "$options"
+keys 1                               # replaces the selected "15"
+keys Return                          # Enter moves the focus to ＯＫ...
+keys space                           # ...which is pressed
+wait_alone "$win" "the options window did not close"
 note "option stored"
 
-pick_menu "$win" "$MENU_PICTURE_X" 3   # 画像 → ねまき
-pick_menu "$win" "$MENU_START_X" 1     # 開始 → ３分割
-sleep 0.3
+pick_menu "$win" "$MENU_PICTURE" 3   # 画像 → ねまき
+pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割
+wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
 
-bar=$(menu_bar_height "$win")
-seen_reshuffle=0
-moves=0
-for round in $(seq 40); do
-  for cell in 0 1 2 3 4 5 6 7 8; do
-    before=$(xdotool getwindowname "$win")
-    click_at "$win" $(((cell % 3) * 105 + 52)) $((bar + (cell / 3) * 96 + 48))
-    sleep 0.2
-    [ -n "$(other_windows "$win")" ] && break 2
-    after=$(xdotool getwindowname "$win")
-    if [ "$after" != "$before" ]; then
-      moves=$((moves + 1))
-      [ "$after" = "0回目" ] && seen_reshuffle=$((seen_reshuffle + 1))
-    fi
-  done
+# With a limit of 1 the second counted move reshuffles (the title shows 0),
+# and the sixth is followed by the game over and its question.
+reshuffles=0
+for move in 1 2 3 4 5 6; do
+  slide_a_tile "$win" 3
+  [ "$move" = 6 ] && break
+  title=$(xdotool getwindowname "$win")
+  if ((move % 2)); then
+    [ "$title" = "1回目" ] || fail "move $move shows \"$title\""
+  else
+    [ "$title" = "0回目" ] || fail "move $move shows \"$title\", no reshuffle"
+    reshuffles=$((reshuffles + 1))
+  fi
+  no_other_window "$win" || fail "a window came up after move $move"
 done
-# The game-over sound plays before the question; wait for the box.
-box=$(wait_other_window "$win" 60) || fail "no game over after $moves title changes"
-[ "$seen_reshuffle" -ge 2 ] || fail "saw $seen_reshuffle reshuffles (0回目) before the game over"
-note "game over after $seen_reshuffle reshuffles seen in the title"
+# The game-over sound plays before the question.
+box=$(wait_other_window "$win") || fail "no game over after the sixth move"
+note "game over after $reshuffles reshuffles seen in the title"
 
-xdotool windowactivate --sync "$box" 2>/dev/null || true
-xdotool key Tab space                  # from the default はい to いいえ
-sleep 0.5
-kill -0 "$APP_PID" 2>/dev/null || fail "いいえ ended the program"
+focus "$box"
+keys Tab space                       # from the default はい to いいえ
+wait_alone "$win" "the question stayed"
+program_running || fail "いいえ ended the program"
 wait_title_of "$win" "0回目"
-[ "$(board_size "$win")" = "317x289" ] || fail "the board was not cleared"
+wait_for "the board was not cleared" board_is "$win" "$EMPTY_BOARD"
 note "いいえ: running, no board, 0回目"
 
-pick_menu "$win" "$MENU_START_X" 6     # 開始 → 終了
+pick_menu "$win" "$MENU_START" 6     # 開始 → 終了
 box=$(wait_other_window "$win") || fail "Exit asked nothing"
-xdotool windowactivate --sync "$box" 2>/dev/null || true
-xdotool key Return                     # はい is the default
+focus "$box"
+keys Return                          # はい is the default
 wait_exit || fail "the program ended with a failure status"
 note "はい ended the program"
 echo "1 passed, 0 failed"
