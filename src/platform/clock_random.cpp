@@ -1,12 +1,32 @@
 #include "platform/clock_random.h"
 
+#include <charconv>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 namespace platform {
 
+std::optional<std::uint32_t> SeedFromText(const std::string& text) {
+    std::uint32_t seed = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seed);
+    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+    return seed;
+}
+
 void ClockRandom::Randomize() {
-    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    generator_.seed(static_cast<std::uint32_t>(now ^ (now >> 32)));
+    std::optional<std::uint32_t> seed;
+    if (const char* fixed = std::getenv("PERNOKA_SEED")) {
+        seed = SeedFromText(fixed);
+        if (!seed) std::fprintf(stderr, "pernoka: PERNOKA_SEED=%s is not a seed; the clock seeds instead\n", fixed);
+    }
+    if (!seed) {
+        const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+        seed = static_cast<std::uint32_t>(now ^ (now >> 32));
+    }
+    std::fprintf(stderr, "pernoka: shuffle seed %u\n", static_cast<unsigned>(*seed));
+    generator_.seed(*seed);
 }
 
 float ClockRandom::Rnd() {
