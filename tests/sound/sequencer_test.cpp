@@ -93,6 +93,17 @@ TEST_F(SequencerTest, UnquotedPathWithABlankFailsAndTheQuotedOneOpens) {
     EXPECT_EQ(Send("open \"" + spaced + "\" type sequencer alias midifile"), platform::kMciOk);
 }
 
+TEST_F(SequencerTest, AProgramFolderWithAQuoteInItsNameStillOpensTheTune) {
+    const auto folder = soundtest::TempFolder() / "a\"b" / "c \" type d";
+    std::filesystem::create_directories(folder);
+    const std::string quoted = (folder / "QUIL9702.mid").string();
+    std::filesystem::copy_file(tune, quoted, std::filesystem::copy_options::overwrite_existing);
+    // As the sound operations send it: the whole path in quotes.
+    ASSERT_EQ(Send("open \"" + quoted + "\" type sequencer alias midifile"), platform::kMciOk);
+    ASSERT_EQ(Send("play midifile from 0"), platform::kMciOk);
+    EXPECT_EQ(Mode(), "playing");
+}
+
 TEST_F(SequencerTest, SecondOpenUnderTheSameAliasIsRefused) {
     ASSERT_EQ(Send("open \"" + tune + "\" type sequencer alias midifile"), platform::kMciOk);
     EXPECT_EQ(Send("open \"" + tune + "\" type sequencer alias MIDIFILE"), platform::kMciDuplicateAlias);

@@ -1,7 +1,8 @@
 #pragma once
 // Splits an MCI command string into its verb, its device or file, and the
 // remaining words. Words are separated by blanks; a word in double quotes
-// may hold blanks.
+// may hold blanks. The quoted file name of "open" may hold quotes as well:
+// it ends at the last quote before the keyword "type".
 #include <optional>
 #include <string>
 #include <vector>
