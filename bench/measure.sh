@@ -6,7 +6,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$here/build-bench}
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DPERNOKA_TESTS=OFF >/dev/null
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DPERNOKA_TESTS=OFF -DPERNOKA_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target pernoka bare_qt_window board_start_bench synth_render_bench >/dev/null
 
 game=$build/app/pernoka
