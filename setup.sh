@@ -15,7 +15,7 @@ packages=(
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool wmctrl openbox x11-utils pulseaudio pulseaudio-utils sox imagemagick
-  appstream desktop-file-utils dpkg-dev file
+  appstream desktop-file-utils dpkg-dev file lintian man-db
 )
 
 missing=()
