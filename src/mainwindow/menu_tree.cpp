@@ -1,6 +1,7 @@
 // The menu tree of the main window, in its order.
 #include <QMenuBar>
 
+#include "engine/data_files.h"
 #include "mainwindow/main_window.h"
 #include "sound/sound.h"
 
@@ -23,11 +24,13 @@ void Form1::BuildMenu() {
 
     QMenu* m1 = bar->addMenu(QStringLiteral("開始"));
     m1->setObjectName(QStringLiteral("m1"));
-    // A game, and with it the tune, is likely near: load the synthesizer
-    // while the player reads the menu rather than at start-up, where it
-    // would cost memory to a game that may stay silent.
+    // With a picture chosen and the music on, a game and its tune are about
+    // to start: the tune is rendered while the player reads the menu, so it
+    // sounds as soon as the board is out. Any other time nothing is loaded.
     connect(m1, &QMenu::aboutToShow, this, [this] {
-        if (session_.state.BgmOn == 1) sound::PrepareSound();
+        const engine::GameState& state = session_.state;
+        if (state.BgmOn == 1 && state.PictureLoaded == 1 && state.ShuffleLimit == 0)
+            sound::PrepareTune(session_.globals.AppDir + engine::file::kTune);
     });
     const char* starts[] = {"３分割", "４分割", "５分割", "６分割"};
     for (int16_t index = 0; index < 4; ++index) {
@@ -47,7 +50,6 @@ void Form1::BuildMenu() {
 
     QMenu* m3 = bar->addMenu(QStringLiteral("ＢＧＭ"));
     m3->setObjectName(QStringLiteral("m3"));
-    connect(m3, &QMenu::aboutToShow, this, [] { sound::PrepareSound(); });
     const char* switches[] = {"ON", "OFF"};
     for (int16_t index = 0; index < 2; ++index) {
         QAction* item = AddItem(m3, switches[index], "m3a");

@@ -33,11 +33,12 @@ private:
 };
 
 // The real device: sequencer and wave player of the platform layer. Nothing
-// is loaded until sound is near: PrepareSound() loads the soundfont off the
-// UI thread, and the audio device opens with the first sound.
+// is loaded until a sound is about to play, and the audio device opens with
+// the first sound.
 std::unique_ptr<Module1Sound> CreateSystemSound();
 
-// Starts loading the synthesizer in the background; cheap when it is loaded.
-void PrepareSound();
+// Starts rendering the tune in file off the UI thread, so that a game about
+// to start has its music at once; cheap when it is rendered.
+void PrepareTune(const std::string& file);
 
 }  // namespace sound

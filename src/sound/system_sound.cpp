@@ -19,6 +19,6 @@ std::unique_ptr<Module1Sound> CreateSystemSound() {
     return std::make_unique<Module1Sound>(std::make_unique<SystemSoundDevice>());
 }
 
-void PrepareSound() { platform::PrepareAudio(); }
+void PrepareTune(const std::string& file) { platform::PrepareTune(file); }
 
 }  // namespace sound

@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(DeviceIdleTest, NothingOpensItBeforeTheFirstSound) {
-    platform::PrepareAudio();
+    platform::PrepareTune(std::string(PERNOKA_SOURCE_DIR) + "/data/QUIL9702.mid");
     char reply[16] = {};
     platform::mciSendString("status midifile mode", reply, 15);
     platform::mciSendString("stop midifile ", nullptr, 0);

@@ -27,6 +27,16 @@ std::vector<uint8_t> PercussionTune(const std::vector<Hit>& hits, double lengthS
     return sound_gen::SmfFile({track}, kTicksPerSecond / 2);
 }
 
+std::vector<uint8_t> HeldNoteTune(double lengthSeconds) {
+    sound_gen::SmfTrack track;
+    track.Tempo(0, 500000);
+    track.Program(0, 0, 48);       // strings: a long release
+    track.Control(0, 0, 91, 100);  // and reverb after it
+    track.Note(0, Ticks(lengthSeconds), 0, 60, 110);
+    track.End(Ticks(lengthSeconds));
+    return sound_gen::SmfFile({track}, kTicksPerSecond / 2);
+}
+
 const std::filesystem::path& TempFolder() {
     // One folder per test process, since cases may run side by side; it
     // goes when the process ends.

@@ -17,6 +17,10 @@ struct Hit {
 // the tune ends (its last event) at lengthSeconds.
 std::vector<uint8_t> PercussionTune(const std::vector<Hit>& hits, double lengthSeconds);
 
+// One note held from the start to the end, with reverb: it rings on after
+// the tune's last event.
+std::vector<uint8_t> HeldNoteTune(double lengthSeconds);
+
 // This test process's own temporary folder, removed when the process ends.
 const std::filesystem::path& TempFolder();
 

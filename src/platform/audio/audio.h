@@ -1,6 +1,7 @@
 #pragma once
 // The program's sound: a text-command MIDI sequencer and a wave player, both
 // mixed into the one audio device. Call everything from the UI thread.
+#include <cstddef>
 #include <string>
 
 namespace platform {
@@ -33,17 +34,23 @@ enum MciResult : long {
 //   status NAME mode                      (reply "playing" or "stopped")
 // The reply is written, NUL-terminated and cut to replyLength - 1 characters,
 // only when the command succeeds and reply is not null.
+//
+// A tune is rendered to PCM once, on a worker thread, and looped from
+// memory; "open" and "play" return at once and the tune sounds as soon as
+// its first second is rendered. A tune that cannot be rendered (no
+// soundfont, a file the synthesizer cannot play) is as silent as a missing
+// one: play and status fail on it.
 long mciSendString(const std::string& command, char* reply, unsigned replyLength);
 
 // Plays a WAV file, or stops any wave sound when file is null.
 bool sndPlaySound(const char* file, unsigned flags);
 
-// Starts loading the soundfont on a worker thread, so that the first tune
-// does not wait for it. Optional. The device itself opens with the first
-// sound.
-void PrepareAudio();
+// Starts rendering the tune in file on a worker thread, so that its first
+// play does not wait for it. Optional; the device itself opens with the
+// first sound.
+void PrepareTune(const std::string& file);
 
-// Stops the audio thread and releases the device and the synthesizer; every
+// Stops the audio thread and the renderers and releases the device; every
 // tune is closed. Safe at any time, also when audio was never opened. The
 // next sound opens everything again (under the then current SDL_AUDIODRIVER).
 void ShutdownAudio();
@@ -53,11 +60,15 @@ void ShutdownAudio();
 std::string AudioDriverName();
 
 // The device is opened for a sound and closed after this long with nothing
-// playing (5 s unless changed), so an idle program costs no CPU.
+// playing (5 s unless changed), so an idle program costs no CPU; the tunes
+// rendered for it are let go then too.
 void SetAudioIdleCloseDelay(int milliseconds);
 bool AudioDeviceOpen();
 
 // The soundfont the tune is played with, "" when none was found.
 std::string AudioSoundFont();
+
+// Memory the rendered tunes hold now, in bytes.
+size_t AudioTuneBytes();
 
 }  // namespace platform

@@ -1,9 +1,11 @@
 #include "platform/audio/audio_engine.h"
 
 #include <SDL.h>
+#include <malloc.h>
 
-#include <future>
-#include <mutex>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "platform/audio/alsa_quiet.h"
 #include "platform/audio/audio.h"
@@ -15,8 +17,8 @@
 namespace platform::audio {
 namespace {
 
-void SDLCALL RenderMusic(void* synth, Uint8* stream, int bytes) {
-    static_cast<Synth*>(synth)->Render(reinterpret_cast<int16_t*>(stream), bytes / 4);
+void SDLCALL MixMusic(void* player, Uint8* stream, int bytes) {
+    static_cast<PcmPlayer*>(player)->Render(reinterpret_cast<int16_t*>(stream), bytes / 4);
 }
 
 // SDL converts to whatever the hardware wants, so the hook always gets
@@ -54,7 +56,7 @@ bool OpenDevice(Engine& engine) {
     if (const char* name = SDL_GetCurrentAudioDriver()) engine.driver = name;
     Mix_ReserveChannels(kWaveChannel + 1);
     Mix_ChannelFinished(OnChannelFinished);
-    Mix_HookMusic(RenderMusic, engine.synth.get());
+    Mix_HookMusic(MixMusic, &engine.player);
     return true;
 }
 
@@ -70,78 +72,66 @@ void CloseDevice(Engine& engine) {
     engine.mixerOpen = false;
 }
 
-// Worker thread or UI thread: the expensive part, loading the soundfont.
-// The device waits for the first sound: a few milliseconds, and a program
-// that never sounds never runs an audio thread.
-std::unique_ptr<Engine> OpenEngine() {
-    auto engine = std::make_unique<Engine>();
-    engine->soundFont = FindSoundFont();
-    engine->synth = std::make_unique<Synth>(kSampleRate, engine->soundFont, [] { WakeEventLoop(); });
-    return engine;
+// Idle: the device closes, and the tunes nobody plays are let go; the
+// sounds' and the mixer's memory goes back to the system with them.
+void GoQuiet(Engine& engine) {
+    CloseDevice(engine);
+    engine.tunes.DropUnused();
+    malloc_trim(0);
 }
 
-struct Lifecycle {
-    std::mutex mutex;
-    std::future<std::unique_ptr<Engine>> opening;
-    std::unique_ptr<Engine> engine;
-};
-
-Lifecycle& State() {
-    static Lifecycle state;
-    return state;
+std::unique_ptr<Engine>& TheEngine() {
+    static std::unique_ptr<Engine> engine;
+    return engine;
 }
 
 }  // namespace
 
-Engine::Engine() = default;
+Engine::Engine() : soundFont(FindSoundFont()), tunes(soundFont), player([] { WakeEventLoop(); }) {}
 
 Engine::~Engine() {
     idleCloser.reset();
     CloseDevice(*this);
-    // The audio thread has stopped: the players can go.
+    // The audio thread has stopped: the tunes can go.
     aliases.clear();
-    synth.reset();
 }
 
 Engine& CurrentEngine() {
-    Lifecycle& state = State();
-    std::lock_guard lock(state.mutex);
-    if (state.opening.valid()) state.engine = state.opening.get();
-    if (!state.engine) state.engine = OpenEngine();
-    Engine& engine = *state.engine;
-    if (!engine.idleCloser) {
+    std::unique_ptr<Engine>& engine = TheEngine();
+    if (!engine) {
+        engine = std::make_unique<Engine>();
+        Engine& made = *engine;
         // Made here, on the UI thread, whose event loop runs its timer.
-        engine.idleCloser = std::make_unique<IdleCloser>([&engine] { return engine.mixerOpen && !Busy(engine); },
-                                                         [&engine] { CloseDevice(engine); });
+        made.idleCloser = std::make_unique<IdleCloser>(
+            [&made] { return (made.mixerOpen || made.tunes.HoldsUnused()) && !Busy(made); },
+            [&made] { GoQuiet(made); });
     }
-    return engine;
+    return *engine;
 }
 
 bool EnsureDevice(Engine& engine) { return engine.mixerOpen || OpenDevice(engine); }
 
-bool Busy(Engine& engine) {
-    for (const auto& [alias, tune] : engine.aliases)
-        if (engine.synth->IsPlaying(tune)) return true;
-    return engine.mixerOpen && Mix_Playing(kWaveChannel);
+bool Busy(Engine& engine) { return engine.player.Sounding() || (engine.mixerOpen && Mix_Playing(kWaveChannel)); }
+
+long ReadMidiFile(const std::string& path, std::vector<unsigned char>& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return kMciFileNotFound;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (bytes.size() < 14 || std::memcmp(bytes.data(), "MThd", 4) != 0) return kMciInvalidFile;
+    return kMciOk;
 }
 
 }  // namespace platform::audio
 
 namespace platform {
 
-void PrepareAudio() {
-    audio::Lifecycle& state = audio::State();
-    std::lock_guard lock(state.mutex);
-    if (state.engine || state.opening.valid()) return;
-    state.opening = std::async(std::launch::async, audio::OpenEngine);
+void PrepareTune(const std::string& file) {
+    std::vector<unsigned char> bytes;
+    audio::Engine& engine = audio::CurrentEngine();
+    if (audio::ReadMidiFile(file, bytes) == kMciOk) engine.tunes.Get(bytes);
 }
 
-void ShutdownAudio() {
-    audio::Lifecycle& state = audio::State();
-    std::lock_guard lock(state.mutex);
-    if (state.opening.valid()) state.engine = state.opening.get();
-    state.engine.reset();
-}
+void ShutdownAudio() { audio::TheEngine().reset(); }
 
 std::string AudioDriverName() {
     audio::Engine& engine = audio::CurrentEngine();
@@ -149,12 +139,10 @@ std::string AudioDriverName() {
     return engine.driver;
 }
 
-bool AudioDeviceOpen() {
-    audio::Lifecycle& state = audio::State();
-    std::lock_guard lock(state.mutex);
-    return state.engine && state.engine->mixerOpen;
-}
+bool AudioDeviceOpen() { return audio::TheEngine() && audio::TheEngine()->mixerOpen; }
 
 std::string AudioSoundFont() { return audio::CurrentEngine().soundFont; }
+
+size_t AudioTuneBytes() { return audio::TheEngine() ? audio::TheEngine()->tunes.Bytes() : 0; }
 
 }  // namespace platform

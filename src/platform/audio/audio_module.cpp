@@ -1,5 +1,6 @@
 // The entry of libpernoka_audio.so: the engine's functions, as one table.
 #include "platform/audio/audio_module.h"
+
 #include "platform/audio/audio.h"
 
 namespace {
@@ -8,12 +9,12 @@ long SendString(const char* command, char* reply, unsigned replyLength) {
     return platform::mciSendString(command ? command : "", reply, replyLength);
 }
 
+void PrepareTune(const char* file) {
+    if (file) platform::PrepareTune(file);
+}
+
 constexpr platform::audio::AudioModule kModule = {
-    platform::audio::kAudioModuleVersion,
-    SendString,
-    platform::sndPlaySound,
-    platform::PrepareAudio,
-    platform::ShutdownAudio,
+    platform::audio::kAudioModuleVersion, SendString, platform::sndPlaySound, PrepareTune, platform::ShutdownAudio,
 };
 
 }  // namespace

@@ -1,8 +1,11 @@
 #pragma once
-// What the audio module hands the program that loads it.
+// What the audio module hands the program that loads it: one table of the
+// engine's functions, behind the module's only exported symbol.
 namespace platform::audio {
 
-inline constexpr int kAudioModuleVersion = 1;
+// Raised whenever the table changes, so that a program never calls into a
+// module built for another one.
+inline constexpr int kAudioModuleVersion = 2;
 inline constexpr const char* kAudioModuleFile = "libpernoka_audio.so";
 inline constexpr const char* kAudioModuleEntry = "pernoka_audio_module";
 
@@ -10,7 +13,7 @@ struct AudioModule {
     int version;
     long (*mciSendString)(const char* command, char* reply, unsigned replyLength);
     bool (*sndPlaySound)(const char* file, unsigned flags);
-    void (*prepare)();
+    void (*prepareTune)(const char* file);
     void (*shutdown)();
 };
 

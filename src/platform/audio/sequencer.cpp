@@ -1,9 +1,7 @@
-// The MIDI sequencer behind mciSendString: tunes opened under an alias and
-// played by the synthesizer.
+// The MIDI sequencer behind mciSendString: tunes opened under an alias,
+// rendered to PCM once and played by the player.
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "platform/audio/audio.h"
 #include "platform/audio/audio_engine.h"
@@ -14,20 +12,7 @@ namespace {
 
 using audio::Engine;
 using audio::MciCommand;
-
-bool ReadMidiFile(const std::string& path, std::vector<unsigned char>& bytes, long& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = kMciFileNotFound;
-        return false;
-    }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (bytes.size() < 14 || std::memcmp(bytes.data(), "MThd", 4) != 0) {
-        error = kMciInvalidFile;
-        return false;
-    }
-    return true;
-}
+using audio::PcmPlayer;
 
 long Open(Engine& engine, const MciCommand& command) {
     if (command.target.empty()) return kMciMissingParameter;
@@ -45,35 +30,37 @@ long Open(Engine& engine, const MciCommand& command) {
     }
     if (engine.aliases.count(alias)) return kMciDuplicateAlias;
     std::vector<unsigned char> bytes;
-    long error = kMciOk;
-    if (!ReadMidiFile(command.target, bytes, error)) return error;
-    engine.aliases[alias] = engine.synth->Open(std::move(bytes));
+    if (const long error = audio::ReadMidiFile(command.target, bytes); error != kMciOk) return error;
+    engine.aliases[alias] = engine.player.Add(engine.tunes.Get(bytes));
     return kMciOk;
 }
 
 long Play(Engine& engine, int tune, const MciCommand& command) {
+    const bool fromStart = command.args.size() == 2 && command.args[0] == "from";
+    if (!command.args.empty() && !fromStart) return kMciUnrecognizedKeyword;
+    // The game only ever rewinds to the start.
+    if (fromStart && command.args[1] != "0") return kMciOutOfRange;
+    // A tune that could not be rendered is as silent as a missing one.
+    if (engine.player.ModeOf(tune) == PcmPlayer::Mode::Failed) return kMciInvalidFile;
     // With no device at all the tune still counts as playing, and never ends.
     audio::EnsureDevice(engine);
-    if (command.args.empty()) {
-        engine.synth->Resume(tune);
-        return kMciOk;
+    if (fromStart) {
+        engine.player.PlayFromStart(tune);
+    } else {
+        engine.player.Resume(tune);
     }
-    if (command.args.size() == 2 && command.args[0] == "from") {
-        // The game only ever rewinds to the start.
-        if (command.args[1] != "0") return kMciOutOfRange;
-        engine.synth->PlayFromStart(tune);
-        return kMciOk;
-    }
-    return kMciUnrecognizedKeyword;
+    return kMciOk;
 }
 
 long Status(Engine& engine, int tune, const MciCommand& command, char* reply, unsigned replyLength) {
     if (command.args.size() != 1) return kMciMissingParameter;
     if (command.args[0] != "mode") return kMciUnrecognizedKeyword;
-    const char* mode = engine.synth->IsPlaying(tune) ? "playing" : "stopped";
+    const PcmPlayer::Mode mode = engine.player.ModeOf(tune);
+    if (mode == PcmPlayer::Mode::Failed) return kMciInvalidFile;
+    const char* word = mode == PcmPlayer::Mode::Playing ? "playing" : "stopped";
     if (reply && replyLength > 0) {
-        const size_t n = std::min<size_t>(std::strlen(mode), replyLength - 1);
-        std::memcpy(reply, mode, n);
+        const size_t n = std::min<size_t>(std::strlen(word), replyLength - 1);
+        std::memcpy(reply, word, n);
         reply[n] = '\0';
     }
     return kMciOk;
@@ -98,9 +85,9 @@ long mciSendString(const std::string& text, char* reply, unsigned replyLength) {
     if (verb == "status") return Status(engine, tune, *command, reply, replyLength);
     if (!command->args.empty()) return kMciUnrecognizedKeyword;
     if (verb == "stop") {
-        engine.synth->Stop(tune);
+        engine.player.Stop(tune);
     } else {
-        engine.synth->Close(tune);
+        engine.player.Remove(tune);
         engine.aliases.erase(found);
     }
     return kMciOk;

@@ -1,0 +1,46 @@
+// Stand-ins for libpernoka_audio.so, for the tests of the loader: one that
+// records every call it is handed, one of another version, one without the
+// entry at all.
+#include <string>
+#include <vector>
+
+#include "platform/audio/audio_module.h"
+
+namespace {
+
+std::vector<std::string>& Calls() {
+    static std::vector<std::string> calls;
+    return calls;
+}
+
+long SendString(const char* command, char* reply, unsigned replyLength) {
+    Calls().push_back(std::string("mci ") + command);
+    if (reply && replyLength > 7) std::string("playing").copy(reply, 8);
+    if (reply && replyLength > 7) reply[7] = '\0';
+    return 0;
+}
+
+bool PlaySound(const char* file, unsigned) {
+    Calls().push_back(std::string("wave ") + (file ? file : "<null>"));
+    return true;
+}
+
+void PrepareTune(const char* file) { Calls().push_back(std::string("prepare ") + file); }
+
+void Shutdown() { Calls().push_back("shutdown"); }
+
+#ifdef FAKE_WRONG_VERSION
+constexpr int kVersion = platform::audio::kAudioModuleVersion + 1;
+#else
+constexpr int kVersion = platform::audio::kAudioModuleVersion;
+#endif
+
+const platform::audio::AudioModule kModule = {kVersion, SendString, PlaySound, PrepareTune, Shutdown};
+
+}  // namespace
+
+extern "C" const std::vector<std::string>* fake_audio_module_calls() { return &Calls(); }
+
+#ifndef FAKE_NO_ENTRY
+extern "C" const platform::audio::AudioModule* pernoka_audio_module() { return &kModule; }
+#endif
