@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QString>
@@ -20,6 +21,10 @@ MsgAnswer DesktopServices::MsgBox(const std::string& prompt, MsgButtons buttons,
 }
 
 int DesktopServices::RunFileDialog(QFileDialog& dialog) { return dialog.exec(); }
+
+void DesktopServices::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void DesktopServices::EndBusy() { QApplication::restoreOverrideCursor(); }
 
 void DesktopServices::ShellExecuteOpen(const std::string& file) { ShowHelpFile(file); }
 

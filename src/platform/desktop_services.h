@@ -1,6 +1,6 @@
 #pragma once
-// The services of the real desktop: Qt's message box and file dialog, the
-// program's help viewer, the desktop's URL handler, and the process's end.
+// The services of the real desktop: Qt's message box, file dialog and
+// override cursor, the program's help viewer, the desktop's URL handler, and the process's end.
 #include <functional>
 
 #include "platform/services.h"
@@ -15,6 +15,8 @@ public:
 
     MsgAnswer MsgBox(const std::string& prompt, MsgButtons buttons, const std::string& title) override;
     int RunFileDialog(QFileDialog& dialog) override;
+    void BeginBusy() override;
+    void EndBusy() override;
     void ShellExecuteOpen(const std::string& file) override;
     void OpenUrl(const std::string& url) override;
     void EndProcess() override;

@@ -1,6 +1,7 @@
 #pragma once
 // What the program asks of the desktop: message boxes, the open-file dialog,
-// opening the help file or a mail address, and ending the process. The
+// the wait cursor, opening the help file or a mail address, and ending the
+// process. The
 // program is handed one set of them (DesktopServices); tests hand it theirs.
 #include <string>
 
@@ -22,6 +23,12 @@ public:
     // QDialog::Accepted once a file is chosen, QDialog::Rejected otherwise.
     virtual int RunFileDialog(QFileDialog& dialog) = 0;
 
+    // The wait cursor over every window of the program, from BeginBusy to
+    // the matching EndBusy, while a command works for a noticeable time
+    // without taking input. Calls may nest.
+    virtual void BeginBusy() = 0;
+    virtual void EndBusy() = 0;
+
     // "open" on a document. The only document the program opens is its help
     // file; a file that cannot be read shows nothing. The result is not
     // looked at.
@@ -34,6 +41,18 @@ public:
     // Ends the process at once: no further events, every window goes with it.
     // Does not return in the program.
     virtual void EndProcess() = 0;
+};
+
+// The wait cursor for as long as it lives.
+class BusyCursor {
+public:
+    explicit BusyCursor(Services& services) : services_(services) { services_.BeginBusy(); }
+    ~BusyCursor() { services_.EndBusy(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    Services& services_;
 };
 
 }  // namespace platform

@@ -24,10 +24,14 @@ SeenFileDialog Look(const QFileDialog& dialog) {
 
 }  // namespace
 
+FakeServices::~FakeServices() {
+    if (busyDepth_ != 0) ADD_FAILURE() << "the wait cursor is still up";
+}
+
 platform::MsgAnswer FakeServices::MsgBox(const std::string& prompt, platform::MsgButtons buttons,
                                          const std::string& title) {
     if (!boxesExpected_) ADD_FAILURE() << "unexpected message box \"" << prompt << "\" titled \"" << title << "\"";
-    shown_.push_back({prompt, buttons, title});
+    shown_.push_back({prompt, buttons, title, Busy()});
     if (answers_.empty()) return platform::MsgAnswer::Ok;
     const platform::MsgAnswer answer = answers_.front();
     answers_.pop_front();
@@ -37,10 +41,25 @@ platform::MsgAnswer FakeServices::MsgBox(const std::string& prompt, platform::Ms
 int FakeServices::RunFileDialog(QFileDialog& dialog) {
     if (!dialogsExpected_) ADD_FAILURE() << "unexpected file dialog \"" << dialog.windowTitle().toStdString() << "\"";
     seenDialogs_.push_back(Look(dialog));
+    seenDialogs_.back().busy = Busy();
     if (inspect_) inspect_(dialog);
     if (choice_.isEmpty()) return QDialog::Rejected;
     dialog.selectFile(choice_);
     return QDialog::Accepted;
+}
+
+void FakeServices::BeginBusy() {
+    if (busyDepth_++ != 0) return;
+    ++busyShown_;
+    if (onBusy_) onBusy_(true);
+}
+
+void FakeServices::EndBusy() {
+    if (busyDepth_ == 0) {
+        ADD_FAILURE() << "the wait cursor ended without having come up";
+        return;
+    }
+    if (--busyDepth_ == 0 && onBusy_) onBusy_(false);
 }
 
 }  // namespace testsupport

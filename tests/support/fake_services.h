@@ -1,7 +1,8 @@
 #pragma once
 // The desktop as the tests play it: message boxes recorded and answered from
 // a script, the open-file dialog set up for real but answered without being
-// shown, and the help file, mail link and the end of the process recorded.
+// shown, and the wait cursor, the help file, mail link and the end of the
+// process recorded.
 // Anything nobody asked for fails the running test instead of blocking it.
 #include <QFileDialog>
 #include <QString>
@@ -20,6 +21,7 @@ struct ShownBox {
     std::string prompt;
     platform::MsgButtons buttons = platform::MsgButtons::Ok;
     std::string title;
+    bool busy = false;  // shown under the wait cursor
 };
 
 struct SeenFileDialog {
@@ -30,6 +32,7 @@ struct SeenFileDialog {
     QStringList nameFilters;   // as Qt holds them, patterns included
     QStringList shownTypes;    // what the file-type list shows the user
     int preselectedType = -1;  // index into shownTypes
+    bool busy = false;         // shown under the wait cursor
 };
 
 // (operation, target): ("open", file) for ShellExecuteOpen, ("url", url) for OpenUrl.
@@ -37,6 +40,9 @@ using ShellCall = std::pair<std::string, std::string>;
 
 class FakeServices final : public platform::Services {
 public:
+    // A wait cursor still up when the test ends fails it.
+    ~FakeServices() override;
+
     // Message boxes are expected from now on; the answers go to the next
     // boxes in order, and OK once they run out.
     void ExpectBoxes() { boxesExpected_ = true; }
@@ -58,12 +64,20 @@ public:
     }
     const std::vector<SeenFileDialog>& SeenDialogs() const { return seenDialogs_; }
 
+    // The wait cursor: how often it came up, whether it is up now, and a
+    // hook that runs as it comes up (true) and as it goes (false).
+    int BusyShown() const { return busyShown_; }
+    bool Busy() const { return busyDepth_ > 0; }
+    void OnBusy(std::function<void(bool)> hook) { onBusy_ = std::move(hook); }
+
     const std::vector<ShellCall>& ShellCalls() const { return shellCalls_; }
     int EndProcessCalls() const { return endProcessCalls_; }
 
     platform::MsgAnswer MsgBox(const std::string& prompt, platform::MsgButtons buttons,
                                const std::string& title) override;
     int RunFileDialog(QFileDialog& dialog) override;
+    void BeginBusy() override;
+    void EndBusy() override;
     void ShellExecuteOpen(const std::string& file) override { shellCalls_.emplace_back("open", file); }
     void OpenUrl(const std::string& url) override { shellCalls_.emplace_back("url", url); }
     void EndProcess() override { ++endProcessCalls_; }
@@ -77,6 +91,10 @@ private:
     QString choice_;
     std::function<void(QFileDialog&)> inspect_;
     std::vector<SeenFileDialog> seenDialogs_;
+
+    int busyShown_ = 0;
+    int busyDepth_ = 0;
+    std::function<void(bool)> onBusy_;
 
     std::vector<ShellCall> shellCalls_;
     int endProcessCalls_ = 0;
