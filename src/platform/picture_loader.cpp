@@ -1,11 +1,13 @@
 #include "platform/picture_loader.h"
 
-#include <QFileInfo>
-#include <QGuiApplication>
+#include <QFile>
 #include <QImageReader>
-#include <QScreen>
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
+
+#include "platform/device_pixels.h"
+#include "platform/jpeg_frame.h"
+#include "platform/regular_file.h"
 
 namespace platform {
 namespace {
@@ -25,29 +27,48 @@ QSize ReducedSize(QSize shown, QSize minimum) {
     return QSize(static_cast<int>((w * mh + h - 1) / h), static_cast<int>(mh));
 }
 
+qint64 Pixels(QSize size) { return qint64{size.width()} * size.height(); }
+
+// What a decode at the stored size takes besides the small picture it ends
+// in: 4 bytes a pixel for the picture, and as much again when it is reduced
+// (the reduction works on a 32-bit copy of anything else).
+qint64 FullSizeBytes(QSize stored, bool reduced) { return Pixels(stored) * 4 * (reduced ? 2 : 1); }
+
+// A multi-scan JPEG: the coefficients, and the picture the decoder writes.
+// Scaling in the decoder comes in eighths, so that picture may be up to
+// twice the reduced size each way, or an eighth of the stored size each way
+// when that is larger.
+qint64 MultiScanJpegBytes(const JpegFrame& frame, QSize stored, QSize decoded, bool reduced) {
+    const qint64 written = reduced ? std::max(4 * Pixels(decoded), Pixels(stored) / 64) : Pixels(stored);
+    return CoefficientBytes(frame) + written * 4;
+}
+
 }  // namespace
 
-QSize MinimumDecodeSize(QSize board) {
-    qreal ratio = 1.0;
-    for (const QScreen* screen : QGuiApplication::screens()) ratio = std::max(ratio, screen->devicePixelRatio());
-    return QSize(static_cast<int>(std::ceil(2 * board.width() * ratio)),
-                 static_cast<int>(std::ceil(2 * board.height() * ratio)));
-}
+QSize MinimumDecodeSize(QSize board) { return DevicePixels(2 * board); }
 
 std::optional<QImage> LoadPicture(const std::string& path, QSize board) {
     if (path.empty()) return QImage();
 
-    const QString file = QString::fromStdString(path);
-    // A directory would fail by itself, but a pipe or a device named like a
-    // picture would block the read for good.
-    if (!QFileInfo(file).isFile()) return std::nullopt;
+    QFile file;
+    if (!OpenRegularFile(path, file)) return std::nullopt;
 
-    QImageReader reader(file);
-    reader.setDecideFormatFromContent(true);  // a renamed file is what its bytes say
+    // Whatever a JPEG's headers say must be known before Qt's decoder sees
+    // it: it allocates a multi-scan picture's coefficients at the stored
+    // size, whatever size it is asked for.
+    std::optional<JpegFrame> jpeg;
+    if (file.peek(2) == QByteArrayLiteral("\xFF\xD8")) {
+        jpeg = ReadJpegFrame(file);
+        if (!jpeg || !file.seek(0)) return std::nullopt;
+    }
+
+    QImageReader reader(&file);  // the format comes from the content alone
     reader.setAutoTransform(true);
+    reader.setAllocationLimit(static_cast<int>(kMaxDecodeBytes / (1024 * 1024)));
     if (!IsPictureFormat(reader.format())) return std::nullopt;
 
-    const QSize stored = reader.size();
+    // A top-down BMP tells its height as negative.
+    const QSize stored(reader.size().width(), std::abs(reader.size().height()));
     if (stored.isEmpty()) return std::nullopt;
 
     // The reduced size is asked for in the stored orientation, before the
@@ -55,13 +76,23 @@ std::optional<QImage> LoadPicture(const std::string& path, QSize board) {
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     const QSize shown = turned ? stored.transposed() : stored;
     const QSize reduced = ReducedSize(shown, MinimumDecodeSize(board));
-    const bool decodesReduced = reader.supportsOption(QImageIOHandler::ScaledSize);
-    const QSize decoded = decodesReduced ? reduced : shown;
-    if (qint64{decoded.width()} * decoded.height() > kMaxDecodedPixels) return std::nullopt;
+    const bool reduces = reduced != shown;
+    const bool decoderReduces = reader.supportsOption(QImageIOHandler::ScaledSize);
+    if (!decoderReduces) {
+        if (FullSizeBytes(stored, reduces) > kMaxDecodeBytes) return std::nullopt;
+    } else if (jpeg && jpeg->multiScan) {
+        if (MultiScanJpegBytes(*jpeg, stored, reduced, reduces) > kMaxDecodeBytes) return std::nullopt;
+    }
 
-    if (reduced != shown) reader.setScaledSize(turned ? reduced.transposed() : reduced);
+    if (reduces && decoderReduces) reader.setScaledSize(turned ? reduced.transposed() : reduced);
     QImage picture = reader.read();
     if (picture.isNull()) return std::nullopt;
+    // Qt scales a 1-bit picture smoothly to black, and the tiles and the
+    // picture view scale it smoothly: they get whole bytes to a pixel.
+    if (picture.depth() == 1) {
+        picture.convertTo(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    }
+    if (reduces && !decoderReduces) picture = picture.scaled(reduced, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return picture;
 }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QString>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -57,9 +58,11 @@ inline QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation) {
 
 // A GIF of one or more frames over a palette of at most 128 colours. The
 // LZW stream uses 8-bit codes and clears the table every 100 pixels, so the
-// code width never grows: simple, valid, and uncompressed in effect.
+// code width never grows: simple, valid, and uncompressed in effect. An
+// interlaced GIF stores the rows in four passes (every 8th from 0, every 8th
+// from 4, every 4th from 2, every 2nd from 1); frames are given top down.
 inline QByteArray Gif(int width, int height, const std::vector<QRgb>& palette,
-                      const std::vector<std::vector<uint8_t>>& frames) {
+                      const std::vector<std::vector<uint8_t>>& frames, bool interlaced = false) {
     auto u16 = [](QByteArray& out, int v) { out.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
     QByteArray out("GIF89a");
     u16(out, width);
@@ -69,14 +72,21 @@ inline QByteArray Gif(int width, int height, const std::vector<QRgb>& palette,
         const QRgb c = i < int(palette.size()) ? palette[i] : 0;
         out.append(char(qRed(c))).append(char(qGreen(c))).append(char(qBlue(c)));
     }
-    for (const auto& pixels : frames) {
+    for (const auto& frame : frames) {
+        std::vector<uint8_t> pixels = frame;
+        if (interlaced) {
+            pixels.clear();
+            for (const auto& [first, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
+                for (int y = first; y < height; y += step)
+                    pixels.insert(pixels.end(), frame.begin() + y * width, frame.begin() + (y + 1) * width);
+        }
         out.append("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);  // 0.1 s a frame
         out.append(',');
         u16(out, 0);
         u16(out, 0);
         u16(out, width);
         u16(out, height);
-        out.append('\0').append(char(7));  // no local table; minimum code size 7
+        out.append(interlaced ? '\x40' : '\0').append(char(7));  // no local table; minimum code size 7
         QByteArray codes;
         for (std::size_t i = 0; i < pixels.size(); ++i) {
             if (i % 100 == 0) codes.append(char(0x80));  // clear

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "mainwindow/board_size.h"
+#include "platform/jpeg_fixtures.h"
 #include "platform/picture_fixtures.h"
 #include "platform/picture_loader.h"
 
@@ -128,7 +129,7 @@ TEST_F(LoaderRobustness, CorruptFilesNeverBreakTheLoader) {
             const auto picture = platform::LoadPicture(Put("broken." + format, broken), kBoard);
             if (picture) {
                 EXPECT_FALSE(picture->isNull());
-                EXPECT_LE(qint64{picture->width()} * picture->height(), platform::kMaxDecodedPixels);
+                EXPECT_LE(qint64{picture->width()} * picture->height() * 4, platform::kMaxDecodeBytes);
             }
         }
     }
@@ -158,6 +159,37 @@ TEST_F(LoaderRobustness, AHugeJpegIsDecodedSmall) {
     const QSize minimum = platform::MinimumDecodeSize(kBoard);
     EXPECT_EQ(picture->size(), QSize(minimum.width(), minimum.width()));  // square, like the photo
     EXPECT_LT(PeakResidentKb() - before, 200 * 1024);                     // a full decode takes 1.6 GB
+}
+
+// A grey progressive JPEG of a few hundred bytes whose frame claims
+// 20000 × 20000: a decoder holds every coefficient of a progressive picture
+// (800 MB here) before it finds the data missing.
+QByteArray ProgressiveClaiming(int width, int height, bool colour = false) {
+    QImage small(16, 16, colour ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
+    small.fill(colour ? QColor(Qt::darkCyan) : QColor(Qt::gray));
+    return testsupport::WithFrameSize(testsupport::EncodeProgressive(small), width, height);
+}
+
+TEST_F(LoaderRobustness, AProgressiveJpegClaimingAHugeSizeIsRefusedBeforeDecoding) {
+    const QByteArray bomb = ProgressiveClaiming(20000, 20000);
+    ASSERT_LT(bomb.size(), 1000);
+    const std::string path = Put("bomb.jpg", bomb);
+    const long before = PeakResidentKb();
+    EXPECT_FALSE(platform::LoadPicture(path, kBoard).has_value());
+    EXPECT_LT(PeakResidentKb() - before, platform::kMaxDecodeBytes / 1024);
+}
+
+TEST_F(LoaderRobustness, ProgressiveJpegsWithinTheBoundStillLoadReduced) {
+    // 6000 × 4000 in colour (4:2:0) holds 72 MB of coefficients, a 50 MB
+    // grey one 100 MB: photos of that size are what cameras make.
+    for (const auto& [size, colour] : {std::pair{QSize(6000, 4000), true}, std::pair{QSize(10000, 5000), false}}) {
+        SCOPED_TRACE(colour ? "colour" : "grey");
+        const auto picture =
+            platform::LoadPicture(Put("photo.jpg", ProgressiveClaiming(size.width(), size.height(), colour)), kBoard);
+        ASSERT_TRUE(picture.has_value());
+        EXPECT_LT(picture->width(), size.width());
+        EXPECT_GE(picture->height(), platform::MinimumDecodeSize(kBoard).height());
+    }
 }
 
 TEST_F(LoaderRobustness, HugeBitmapsAndGifsFailBeforeDecoding) {
