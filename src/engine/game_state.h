@@ -21,7 +21,7 @@ struct GameState {
     int16_t MoveCount = 0;                   // counted moves since the start or the last reshuffle
     int16_t Playing = 0;                     // 1 while moves are counted and sounded
     int16_t BgmOn = 1;                       // the sound switch of the ＢＧＭ menu
-    std::string PicturePath;                 // file of the picture chosen last
+    std::string PicturePath;                 // file of the picture chosen last, in the file system's bytes
     int16_t PictureLoaded = 0;               // 1 once a picture waits for the next game
 };
 

@@ -1,6 +1,7 @@
 #include "mainwindow/picture_select.h"
 
 #include <QDir>
+#include <QFile>
 #include <optional>
 
 #include "engine/data_files.h"
@@ -20,12 +21,19 @@ bool RefusedDuringGame(const engine::GameState& state, platform::Services& servi
     return true;
 }
 
+// A large photo takes a noticeable time to decode, and the window takes no
+// input meanwhile: the cursor shows that the program works.
+std::optional<QImage> LoadUnderWaitCursor(const std::string& path, platform::Services& services) {
+    platform::BusyCursor busy(services);
+    return platform::LoadPicture(path, kBoardSize);
+}
+
 // Both built-in pictures take the same road; only the file name differs.
 void ChooseBuiltIn(Session& session, platform::Services& services, const char* fileName) {
     engine::GameState& state = session.state;
     if (RefusedDuringGame(state, services)) return;
     state.PicturePath = session.globals.AppDir + fileName;
-    std::optional<QImage> picture = platform::LoadPicture(state.PicturePath, kBoardSize);
+    std::optional<QImage> picture = LoadUnderWaitCursor(state.PicturePath, services);
     if (!picture) {
         services.MsgBox(engine::text::kPictureUnreadable, platform::MsgButtons::Ok, engine::text::kErrorTitle);
         return;
@@ -49,13 +57,14 @@ std::string PictureFileFilter() {
 void m2a_Click(Session& session, platform::Services& services, QWidget* owner) {
     engine::GameState& state = session.state;
     if (RefusedDuringGame(state, services)) return;
-    const std::string chosen = platform::OpenFileDlg(
-        services, owner, PictureFileFilter(), QDir::currentPath().toStdString(), engine::text::kPictureDialogTitle);
+    const std::string chosen =
+        platform::OpenFileDlg(services, owner, PictureFileFilter(),
+                              QFile::encodeName(QDir::currentPath()).toStdString(), engine::text::kPictureDialogTitle);
     // Cancelling keeps the picture already chosen, so a game can never start
     // on an empty one.
     if (chosen.empty()) return;
     state.PicturePath = chosen;
-    std::optional<QImage> picture = platform::LoadPicture(state.PicturePath, kBoardSize);
+    std::optional<QImage> picture = LoadUnderWaitCursor(state.PicturePath, services);
     if (!picture) return;
     session.picture1 = std::move(*picture);
     state.PictureLoaded = 1;

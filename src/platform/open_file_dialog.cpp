@@ -1,5 +1,6 @@
 #include "platform/open_file_dialog.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QStringList>
 #include <vector>
@@ -72,7 +73,7 @@ QStringList NameFilters(const std::string& filter) {
 
 std::string OpenFileDlg(Services& services, QWidget* owner, const std::string& filter, const std::string& initialDir,
                         const std::string& title) {
-    QFileDialog dialog(owner, QString::fromStdString(title), QString::fromStdString(initialDir));
+    QFileDialog dialog(owner, QString::fromStdString(title), QFile::decodeName(initialDir.c_str()));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -84,7 +85,7 @@ std::string OpenFileDlg(Services& services, QWidget* owner, const std::string& f
 
     if (services.RunFileDialog(dialog) != QDialog::Accepted) return {};
     const QStringList chosen = dialog.selectedFiles();
-    return chosen.isEmpty() ? std::string() : chosen.front().toStdString();
+    return chosen.isEmpty() ? std::string() : QFile::encodeName(chosen.front()).toStdString();
 }
 
 }  // namespace platform

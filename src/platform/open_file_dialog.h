@@ -9,8 +9,9 @@ namespace platform {
 class Services;
 
 // Asks for one existing file in a modal dialog titled title, starting in the
-// folder initialDir, and returns the file's full path (UTF-8, no length
-// limit), or "" when the dialog is cancelled.
+// folder initialDir, and returns the file's full path, or "" when the dialog
+// is cancelled. Both paths are the file system's bytes (QFile::encodeName),
+// with no length limit; filter and title are UTF-8.
 //
 // filter lists the file types as description/pattern pairs, each field
 // followed by a NUL and the whole list by one more; a pattern may join

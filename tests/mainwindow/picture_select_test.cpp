@@ -113,6 +113,7 @@ TEST_F(PictureSelect, CancellingKeepsThePictureAlreadyChosen) {
     services_.Choose({});
     mainwindow::m2a_Click(session_, services_, nullptr);
     EXPECT_EQ(services_.SeenDialogs().size(), 1u);
+    EXPECT_EQ(services_.BusyShown(), 0);
     EXPECT_EQ(state_.PicturePath, "/earlier/choice.jpg");
     ExpectPictureKept();
     EXPECT_TRUE(services_.Shown().empty());
@@ -126,6 +127,49 @@ TEST_F(PictureSelect, AnUnreadableChosenFileEndsSilentlyWithItsPathKept) {
     EXPECT_EQ(state_.PicturePath, path.toStdString());
     ExpectPictureKept();
     EXPECT_TRUE(services_.Shown().empty());
+}
+
+// The file is there only while the wait cursor shows: it loads only if the
+// loader reads it then.
+class UnderTheWaitCursor : public PictureSelect {
+protected:
+    void OfferWhileBusy(const QString& name, const QByteArray& bytes) {
+        services_.OnBusy([this, name, bytes](bool busy) {
+            const QString path = folder_.filePath(name);
+            if (busy) {
+                EXPECT_TRUE(testsupport::WriteBytes(path, bytes));
+            } else {
+                EXPECT_TRUE(QFile::remove(path));
+            }
+        });
+    }
+};
+
+TEST_F(UnderTheWaitCursor, AChosenPictureLoadsAfterTheDialogHasGone) {
+    OfferWhileBusy("chosen.bmp", Encode(TwoColour(40, 30, Qt::red, Qt::blue), "BMP"));
+    services_.Choose(folder_.filePath("chosen.bmp"));
+    mainwindow::m2a_Click(session_, services_, nullptr);
+    ASSERT_EQ(services_.SeenDialogs().size(), 1u);
+    EXPECT_FALSE(services_.SeenDialogs().front().busy);
+    EXPECT_EQ(services_.BusyShown(), 1);
+    EXPECT_FALSE(services_.Busy());
+    EXPECT_EQ(picture1_.size(), QSize(40, 30));
+}
+
+TEST_F(UnderTheWaitCursor, ABuiltInPictureLoadsAndItsFailureIsToldAfterwards) {
+    OfferWhileBusy("pantira.jpg", Encode(TwoColour(40, 40, Qt::red, Qt::red), "JPEG"));
+    mainwindow::m2b_Click(session_, services_);
+    EXPECT_EQ(services_.BusyShown(), 1);
+    EXPECT_EQ(picture1_.size(), QSize(40, 40));
+
+    OfferWhileBusy("nemaki.jpg", "not a picture");
+    services_.ExpectBoxes();
+    mainwindow::m2c_Click(session_, services_);
+    EXPECT_EQ(services_.BusyShown(), 2);
+    ASSERT_EQ(services_.Shown().size(), 1u);
+    EXPECT_EQ(services_.Shown().front().prompt, "画像を読み込めませんでした。");
+    EXPECT_FALSE(services_.Shown().front().busy);
+    EXPECT_FALSE(services_.Busy());
 }
 
 TEST_F(PictureSelect, NemakiAfterPantiraReplacesThePicture) {
