@@ -4,6 +4,8 @@
 #include "engine/msgbox_codes.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/tile_widget.h"
+#include "platform/device_pixels.h"
+#include "platform/picture_piece.h"
 #include "platform/services.h"
 #include "platform/twips.h"
 
@@ -55,15 +57,10 @@ void Form1::MoveTile(int16_t index, float left, float top) {
 void Form1::DrawPiece(int16_t index, const engine::PieceRect& source) {
     TileWidget* tile = Tile(index);
     if (!tile || index == 0) return;
-    // Rounding can reach one pixel past the picture, and a very thin picture
-    // rounds a piece to nothing: keep at least one pixel, inside the picture.
-    QRect rect(source.x, source.y, std::max(source.width, 1), std::max(source.height, 1));
-    const QImage& picture1 = session_.picture1;
-    rect = rect.intersected(picture1.rect());
-    if (rect.isEmpty() && !picture1.isNull()) {
-        rect = QRect(std::min(source.x, picture1.width() - 1), std::min(source.y, picture1.height() - 1), 1, 1);
-    }
-    tile->SetPiece(rect.isEmpty() ? QImage() : picture1.copy(rect));
+    // A tile shows no more pixels than it has on the sharpest screen: a
+    // piece of a huge picture is shrunk to that as it is cut, not kept whole.
+    const QRect rect(source.x, source.y, source.width, source.height);
+    tile->SetPiece(platform::CutPiece(session_.picture1, rect, platform::DevicePixels(tile->size())));
 }
 
 void Form1::SetCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }

@@ -8,9 +8,11 @@
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 
 #include "dialogs/about_window.h"
 #include "mainwindow/tile_widget.h"
+#include "platform/bmp_fixtures.h"
 #include "support/fake_board.h"
 #include "support/fake_services.h"
 #include "support/windows.h"
@@ -184,6 +186,28 @@ TEST_F(BoardWidgets, ThinAndEmptyPicturesStillGiveEveryTileSomething) {
     StartOn(QImage(), 0);  // a tile with nothing to show is black, not a crash
     EXPECT_TRUE(Tile(form, 1)->Piece().isNull());
     Tile(form, 1)->grab();
+}
+
+TEST_F(BoardWidgets, PiecesOfAHugePictureAreNoLargerThanATileCanShow) {
+    // 2 × 900000 pixels in four bands from the top: each 3 × 3 piece is
+    // 1 × 300000 pixels, for a tile of about a hundred.
+    const QImage picture = testsupport::Bands(2, 900000).convertToFormat(QImage::Format_RGB32);
+    for (int i = 0; i < 600; ++i) random.script.push_back(0.0f);  // keep the board solved
+    StartOn(picture, 0);
+    qreal ratio = 1;
+    for (const QScreen* screen : QGuiApplication::screens()) ratio = std::max(ratio, screen->devicePixelRatio());
+    for (int16_t i = 1; i <= 8; ++i) {
+        const QImage piece = Tile(form, i)->Piece();
+        EXPECT_LE(piece.width(), std::ceil(Tile(form, i)->width() * ratio)) << i;
+        EXPECT_LE(piece.height(), std::ceil(Tile(form, i)->height() * ratio)) << i;
+    }
+    // Still the same part of the picture: the first row of pieces runs from
+    // red into green, the last from blue into white.
+    const QImage first = Tile(form, 1)->Piece(), last = Tile(form, 7)->Piece();
+    EXPECT_EQ(QColor(first.pixel(0, 0)), QColor(Qt::red));
+    EXPECT_EQ(QColor(first.pixel(0, first.height() - 1)), QColor(Qt::green));
+    EXPECT_EQ(QColor(last.pixel(0, 0)), QColor(Qt::blue));
+    EXPECT_EQ(QColor(last.pixel(0, last.height() - 1)), QColor(Qt::white));
 }
 
 TEST_F(BoardWidgets, GameOverResetFromInsideTheClickedTileIsSafe) {
