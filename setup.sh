@@ -2,7 +2,9 @@
 # Installs what ペルノカ needs from Debian's packages, builds it, and then
 # either starts the game (run) or runs every test (test).
 #   bash setup.sh run    build a release and start the game
-#   bash setup.sh test   build with sanitizers and run all tests through CTest
+#   bash setup.sh test   build with sanitizers and run all tests through CTest,
+#                        then build the fuzz targets with clang and run each
+#                        for 30 s (tests/fuzz/run.sh)
 set -euo pipefail
 
 mode=${1:-run}
@@ -14,6 +16,7 @@ packages=(
   fonts-ipafont-gothic
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xauth xdotool wmctrl openbox x11-utils pulseaudio pulseaudio-utils sox imagemagick
   appstream desktop-file-utils dpkg-dev file lintian man-db
 )
@@ -30,7 +33,7 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-# The two configurations are the presets of CMakePresets.json.
+# The configurations are the presets of CMakePresets.json.
 jobs=$(nproc)
 cd "$here"
 case "$mode" in
@@ -43,6 +46,9 @@ case "$mode" in
     cmake --preset test
     cmake --build --preset test -j"$jobs"
     ctest --preset test -j"$jobs"
+    cmake --preset fuzz
+    cmake --build --preset fuzz -j"$jobs"
+    bash "$here/tests/fuzz/run.sh" "$here/build-fuzz" 30
     ;;
   *)
     echo "usage: bash setup.sh run|test" >&2
