@@ -63,7 +63,13 @@ void m2a_Click(Session& session, platform::Services& services, QWidget* owner) {
     // Cancelling keeps the picture already chosen, so a game can never start
     // on an empty one.
     if (chosen.empty()) return;
-    state.PicturePath = chosen;
+    ChoosePictureFile(session, services, chosen);
+}
+
+void ChoosePictureFile(Session& session, platform::Services& services, const std::string& path) {
+    engine::GameState& state = session.state;
+    if (RefusedDuringGame(state, services)) return;
+    state.PicturePath = path;
     std::optional<QImage> picture = LoadUnderWaitCursor(state.PicturePath, services);
     if (!picture) return;
     session.picture1 = std::move(*picture);

@@ -1,5 +1,7 @@
 #pragma once
 // The "画像" menu: choosing the picture the next game is cut from.
+#include <string>
+
 #include "mainwindow/session.h"
 
 class QWidget;
@@ -15,6 +17,13 @@ namespace mainwindow {
 // not load leaves the picture and PictureLoaded as they were, silently,
 // with PicturePath naming it.
 void m2a_Click(Session& session, platform::Services& services, QWidget* owner);
+
+// A picture file chosen another way than in the dialog (dropped on the main
+// window, or named on the command line), taken exactly as if it had been
+// chosen there: refused while a game is on, otherwise loaded, and a file
+// that does not load leaves only its path in PicturePath. The path is the
+// file system's bytes.
+void ChoosePictureFile(Session& session, platform::Services& services, const std::string& path);
 
 // "パンチラ" and "ねまき": the built-in pictures pantira.jpg and nemaki.jpg of
 // the program's folder. If the file is missing or does not load, the player
