@@ -1,7 +1,6 @@
 #include "dialogs/about_window.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -50,7 +49,7 @@ QImage LogoPicture(int index) {
     return QImage(QStringLiteral(":/about/logo%1.bmp").arg(index), "BMP");
 }
 
-AboutWindow::AboutWindow(platform::Services& services) : QWidget(nullptr), services_(services) {
+AboutWindow::AboutWindow(platform::Services& services) : QDialog(nullptr), services_(services) {
     setAttribute(Qt::WA_DeleteOnClose);
     SetFixedDialogFrame(this, 2910, 2790);
     PaintLightGrey(this);
@@ -79,6 +78,8 @@ AboutWindow::AboutWindow(platform::Services& services) : QWidget(nullptr), servi
     cmdAbout_ = new QPushButton(QStringLiteral("OK"), this);
     cmdAbout_->setObjectName(QStringLiteral("cmdAbout"));
     cmdAbout_->setGeometry(platform::TwipsRect(900, 2340, 1095, 375));
+    // The default and the cancel button: the dialog presses it on Enter, and
+    // Esc rejects the dialog, which closes it the same way.
     cmdAbout_->setDefault(true);
     cmdAbout_->setFocus(Qt::OtherFocusReason);
     connect(cmdAbout_, &QPushButton::clicked, this, &AboutWindow::cmdAbout_Click);
@@ -109,16 +110,6 @@ void AboutWindow::Timer1_Timer() {
 void AboutWindow::Label6_Click() { services_.OpenUrl(std::string("mailto:") + kAuthorMail); }
 
 void AboutWindow::cmdAbout_Click() { close(); }
-
-void AboutWindow::keyPressEvent(QKeyEvent* event) {
-    // "OK" is the default and the cancel button: Enter and Esc press it.
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape: cmdAbout_->click(); return;
-        default: QWidget::keyPressEvent(event);
-    }
-}
 
 AboutWindow* ShowAboutWindow(platform::Services& services) {
     if (!Instance()) Instance() = new AboutWindow(services);

@@ -2,8 +2,8 @@
 // The about window frmAbout, with its four-frame logo, and the help command.
 // Its controls carry their design names as object names (imgLogoWk, Label6,
 // cmdAbout, Timer1).
+#include <QDialog>
 #include <QImage>
-#include <QWidget>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -25,7 +25,7 @@ inline constexpr const char* kAuthorMail = "pernoka@example.jp";
 inline constexpr int kLogoFrames = 4;
 inline constexpr int kLogoIntervalMs = 700;
 
-class AboutWindow : public QWidget {
+class AboutWindow : public QDialog {
 public:
     explicit AboutWindow(platform::Services& services);
 
@@ -33,9 +33,6 @@ public:
     void Timer1_Timer();
     void Label6_Click();
     void cmdAbout_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     platform::Services& services_;

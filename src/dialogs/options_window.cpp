@@ -29,7 +29,7 @@ QPointer<OptionsWindow>& Instance() {
     return window;
 }
 
-void MakeLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
+QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     QRect rect = platform::TwipsRect(left, top, width, height);
     // The substitute font draws every full-width character 12 pixels wide,
@@ -40,12 +40,13 @@ void MakeLabel(QWidget* parent, const char* text, int left, int top, int width, 
     if (rect.left() + needed > parent->width()) rect.moveLeft(std::max(0, parent->width() - needed));
     label->setGeometry(rect);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 }  // namespace
 
 OptionsWindow::OptionsWindow(engine::Globals& globals, platform::Services& services)
-    : QWidget(nullptr), globals_(globals), services_(services) {
+    : QDialog(nullptr), globals_(globals), services_(services) {
     setAttribute(Qt::WA_DeleteOnClose);
     SetFixedDialogFrame(this, 2460, 1110);
 
@@ -59,13 +60,20 @@ OptionsWindow::OptionsWindow(engine::Globals& globals, platform::Services& servi
     txtClickSu_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), txtClickSu_));
     MakeLabel(this, "回　Ｘ　分割数", 1260, 420, 1275, 225);
-    MakeLabel(this, "ｸﾘｯｸ数", 105, 420, 645, 225);
+    QLabel* Label3 = MakeLabel(this, "ｸﾘｯｸ数", 105, 420, 645, 225);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    // The caption names the box for assistive tools. It has no access key,
+    // so no key changes.
+    Label3->setBuddy(txtClickSu_);
     cmdOK_ = new QPushButton(QStringLiteral("ＯＫ"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(platform::TwipsRect(1785, 735, 645, 330));
-    // Neither default nor cancel button of the window; Enter on the button
-    // itself presses it, as on any focused button.
-    cmdOK_->setAutoDefault(true);
+    // Neither default nor cancel button of the window. A dialog would make
+    // its first auto-default button the default one, and Enter in the box
+    // would press it; keyPressEvent lets Enter press the button only when it
+    // has the focus.
+    cmdOK_->setAutoDefault(false);
+    cmdOK_->setDefault(false);
     setTabOrder(txtClickSu_, cmdOK_);
 
     connect(cmdOK_, &QPushButton::clicked, this, &OptionsWindow::cmdOK_Click);
@@ -111,7 +119,7 @@ void OptionsWindow::cmdOK_Click() {
 void OptionsWindow::SendTab() { QCoreApplication::postEvent(this, new QEvent(kQueuedTab)); }
 
 bool OptionsWindow::event(QEvent* event) {
-    if (event->type() != kQueuedTab) return QWidget::event(event);
+    if (event->type() != kQueuedTab) return QDialog::event(event);
     QWidget* target = focusWidget() ? focusWidget() : this;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
@@ -134,7 +142,20 @@ bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) txtClickSu_LostFocus();
     }
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
+}
+
+void OptionsWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Elsewhere the queued Tab of Form_KeyPress does the work.
+            if (focusWidget() == cmdOK_) cmdOK_->click();
+            event->accept();
+            return;
+        case Qt::Key_Escape: event->accept(); return;
+        default: QDialog::keyPressEvent(event);
+    }
 }
 
 void m8_Click(const engine::GameState& state, engine::Globals& globals, platform::Services& services) {

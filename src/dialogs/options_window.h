@@ -1,8 +1,9 @@
 #pragma once
 // The options window frmOption: edits ClickSu, the moves allowed per grid
 // step before the board reshuffles itself. One modeless instance at a time.
-// Its controls carry their design names as object names (txtClickSu, cmdOK).
-#include <QWidget>
+// Its controls carry their design names as object names (txtClickSu, cmdOK,
+// and the box's caption Label3).
+#include <QDialog>
 #include <cstdint>
 
 #include "engine/game_state.h"
@@ -16,7 +17,7 @@ class Services;
 
 namespace dialogs {
 
-class OptionsWindow : public QWidget {
+class OptionsWindow : public QDialog {
 public:
     OptionsWindow(engine::Globals& globals, platform::Services& services);
     ~OptionsWindow() override;
@@ -30,6 +31,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+    // ＯＫ is neither the default nor the cancel button: Enter presses it
+    // only when it has the focus, and Esc does nothing.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SendTab();

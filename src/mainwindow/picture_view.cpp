@@ -1,6 +1,5 @@
 #include "mainwindow/picture_view.h"
 
-#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 
@@ -18,7 +17,7 @@ QPointer<PictureView>& Instance() {
 
 }  // namespace
 
-PictureView::PictureView(const QImage& picture1) : QWidget(nullptr) {
+PictureView::PictureView(const QImage& picture1) : QDialog(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
     dialogs::SetFixedDialogFrame(this, 3135, 3570);
 
@@ -28,6 +27,8 @@ PictureView::PictureView(const QImage& picture1) : QWidget(nullptr) {
     cmdPic_ = new QPushButton(QStringLiteral("OK"), this);
     cmdPic_->setObjectName(QStringLiteral("cmdPic"));
     cmdPic_->setGeometry(platform::TwipsRect(960, 3120, 1095, 375));
+    // The default and the cancel button: the dialog presses it on Enter, and
+    // Esc rejects the dialog, which closes it the same way.
     cmdPic_->setDefault(true);
     cmdPic_->setFocus(Qt::OtherFocusReason);
     connect(cmdPic_, &QPushButton::clicked, this, &PictureView::cmdPic_Click);
@@ -43,16 +44,6 @@ void PictureView::Form_Load(const QImage& picture1) {
 }
 
 void PictureView::cmdPic_Click() { close(); }
-
-void PictureView::keyPressEvent(QKeyEvent* event) {
-    // "OK" is the default and the cancel button: Enter and Esc press it.
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape: cmdPic_->click(); return;
-        default: QWidget::keyPressEvent(event);
-    }
-}
 
 PictureView* ShowPictureView(const QImage& picture1) {
     if (!Instance()) Instance() = new PictureView(picture1);

@@ -2,8 +2,8 @@
 // Form2: the whole chosen picture, stretched into a square, in a small
 // modeless window with an "OK" button. One instance at a time. Its controls
 // carry their design names as object names (Image1, cmdPic).
+#include <QDialog>
 #include <QImage>
-#include <QWidget>
 
 class QPushButton;
 
@@ -13,16 +13,13 @@ class StretchedImage;
 
 namespace mainwindow {
 
-class PictureView : public QWidget {
+class PictureView : public QDialog {
 public:
     explicit PictureView(const QImage& picture1);
 
     // Takes the picture as it is now and centres the window on the screen.
     void Form_Load(const QImage& picture1);
     void cmdPic_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     dialogs::StretchedImage* Image1_;

@@ -102,6 +102,36 @@ TEST_F(OptionsWindowTest, EnterMovesTheFocusToOKWithoutClosing) {
     EXPECT_EQ(OpenOptions(), nullptr);
 }
 
+TEST_F(OptionsWindowTest, EscDoesNothing) {
+    globals.ClickSu = 15;
+    auto* window = Open();
+    QTest::keyClicks(Box(window), "30");
+    for (QWidget* target : {static_cast<QWidget*>(Box(window)), static_cast<QWidget*>(OK(window))}) {
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Escape);
+        Settle();
+        ASSERT_EQ(OpenOptions(), window);
+        EXPECT_TRUE(window->isVisible());
+    }
+    EXPECT_EQ(Box(window)->text(), "30");
+    EXPECT_EQ(globals.ClickSu, 15);
+}
+
+TEST_F(OptionsWindowTest, EnterOnTheBoxNeverPressesOK) {
+    // Not even after ＯＫ had the focus once, as a dialog's default button would.
+    auto* window = Open();
+    QTest::keyClick(Box(window), Qt::Key_Return);
+    Settle();
+    ASSERT_EQ(window->focusWidget(), OK(window));
+    Box(window)->setFocus();
+    Box(window)->setText("40");
+    QTest::keyClick(Box(window), Qt::Key_Enter);
+    Settle();
+    EXPECT_EQ(OpenOptions(), window);
+    EXPECT_EQ(globals.ClickSu, 15);
+    EXPECT_EQ(window->focusWidget(), OK(window));
+}
+
 TEST_F(OptionsWindowTest, LeavingTheBoxAnyWayPutsTheFocusOnOK) {
     auto* window = Open();
     QTest::keyClick(Box(window), Qt::Key_Tab);
