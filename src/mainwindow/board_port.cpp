@@ -1,5 +1,6 @@
 // The board side of the main window: what the engine asks of it.
 #include <QPalette>
+#include <cmath>
 
 #include "engine/msgbox_codes.h"
 #include "mainwindow/main_window.h"
@@ -27,7 +28,7 @@ void Form1::LoadTile(int16_t index) {
     if (index < 1 || index >= engine::kTileSlots) return;
     if (tiles_[index]) UnloadTile(index);
     // Only the tile matters: any button, modifier or point of it slides it.
-    auto* tile = new TileWidget(index, board_, [this](int16_t i) { game_.Canv_MouseDown(i, 0, 0, 0, 0); });
+    auto* tile = new TileWidget(index, board_, [this](int16_t i) { PressTile(i); });
     tile->setObjectName(QStringLiteral("canv%1").arg(index));
     tile->setGeometry(QRect(canv0_->pos(), canv0_->size()));
     tile->hide();
@@ -50,8 +51,15 @@ void Form1::ShowTile(int16_t index) {
 }
 
 void Form1::MoveTile(int16_t index, float left, float top) {
-    if (TileWidget* tile = Tile(index); tile && index > 0)
-        tile->setGeometry(platform::TwipsRect(left, top, templateWidth_, templateHeight_));
+    TileWidget* tile = Tile(index);
+    if (!tile || index == 0) return;
+    tile->setGeometry(platform::TwipsRect(left, top, templateWidth_, templateHeight_));
+    // Tiles only ever stand in whole cells: left and top are multiples of
+    // the tile size.
+    if (templateWidth_ > 0 && templateHeight_ > 0) {
+        tile->SetCell({static_cast<int16_t>(std::lround(left / templateWidth_)),
+                       static_cast<int16_t>(std::lround(top / templateHeight_))});
+    }
 }
 
 void Form1::DrawPiece(int16_t index, const engine::PieceRect& source) {

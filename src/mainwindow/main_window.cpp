@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "engine/texts.h"
+#include "mainwindow/board_accessibility.h"
 #include "mainwindow/board_size.h"
 #include "mainwindow/tile_widget.h"
 #include "platform/app_dir.h"
@@ -41,6 +42,7 @@ void Form1::BuildDesign() {
 
     board_ = new QWidget(this);
     board_->setObjectName(QStringLiteral("board"));
+    board_->setAccessibleName(QString::fromUtf8(kBoardName));
     board_->setFixedSize(kBoardSize);
     board_->setAutoFillBackground(true);
     setCentralWidget(board_);
@@ -80,6 +82,32 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::Form_Unload() {
     services_.MsgBox(engine::text::kEnding, platform::MsgButtons::Ok, engine::text::kProgramTitle);
     services_.EndProcess();
+}
+
+// The commands that lay out, move or clear tiles leave the gap somewhere new.
+void Form1::m1a_Click(int16_t Index) {
+    game_.m1a_Click(Index);
+    DescribeGap();
+}
+
+void Form1::m1b_Click() {
+    game_.m1b_Click();
+    DescribeGap();
+}
+
+void Form1::m4_Click() {
+    game_.m4_Click();
+    DescribeGap();
+}
+
+void Form1::PressTile(int16_t index) {
+    game_.Canv_MouseDown(index, 0, 0, 0, 0);
+    DescribeGap();
+}
+
+void Form1::DescribeGap() {
+    const engine::GameState& state = session_.state;
+    board_->setAccessibleDescription(state.DivCount == 0 ? QString() : GapDescription({state.SpaceX, state.SpaceY}));
 }
 
 TileWidget* Form1::Tile(int16_t index) const {

@@ -23,9 +23,9 @@ public:
     ~Form1() override;
 
     // Menu commands.
-    void m1a_Click(int16_t Index) { game_.m1a_Click(Index); }
-    void m1b_Click() { game_.m1b_Click(); }
-    void m4_Click() { game_.m4_Click(); }
+    void m1a_Click(int16_t Index);
+    void m1b_Click();
+    void m4_Click();
     void m2a_Click();
     void m2b_Click();
     void m2c_Click();
@@ -37,6 +37,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // An arrow key presses the tile beside the gap that would move that way.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildDesign();
@@ -44,6 +46,10 @@ private:
     void Form_Load();
     void Form_Unload();
     TileWidget* Tile(int16_t index) const;
+    // A press on tile index, from the tile itself or from an arrow key.
+    void PressTile(int16_t index);
+    // Tells assistive tools where the gap is after the board has changed.
+    void DescribeGap();
 
     // engine::WindowPort
     int32_t ScaleWidth() const override;

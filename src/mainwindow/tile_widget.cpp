@@ -3,12 +3,24 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "mainwindow/board_accessibility.h"
+
 namespace mainwindow {
 
 TileWidget::TileWidget(int16_t index, QWidget* parent, PressHandler onPress)
     : QWidget(parent), index_(index), onPress_(std::move(onPress)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
+    InstallBoardAccessibility();
+}
+
+void TileWidget::Press() {
+    if (onPress_) onPress_(index_);
+}
+
+void TileWidget::SetCell(engine::Cell cell) {
+    const QString name = TileName(index_, cell);
+    if (name != accessibleName()) setAccessibleName(name);
 }
 
 void TileWidget::SetPiece(QImage piece) {
@@ -45,7 +57,7 @@ void TileWidget::paintEvent(QPaintEvent*) {
 
 void TileWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    if (onPress_) onPress_(index_);
+    Press();
 }
 
 }  // namespace mainwindow

@@ -1,14 +1,19 @@
 #pragma once
-// One board tile: its piece of the picture, drawn once, and the mouse press.
+// One board tile: its piece of the picture, drawn once, and the press that
+// slides it, with a name a screen reader can speak.
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 
+#include "engine/board_geometry.h"
+
 namespace mainwindow {
 
 class TileWidget final : public QWidget {
+    Q_OBJECT
+
 public:
     using PressHandler = std::function<void(int16_t index)>;
 
@@ -18,6 +23,13 @@ public:
     // Keeps the piece and renders it at the tile's size and pixel ratio.
     void SetPiece(QImage piece);
     const QImage& Piece() const { return piece_; }
+
+    // What a press on the tile does, whoever presses it: the mouse, an arrow
+    // key beside the gap, or a screen reader.
+    void Press();
+
+    // The cell the tile stands in now, which its accessible name tells.
+    void SetCell(engine::Cell cell);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

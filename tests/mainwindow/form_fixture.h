@@ -1,0 +1,64 @@
+#pragma once
+// The real main window on a board the tests lay out themselves, with the
+// desktop, the sound and the shuffle played by fakes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <cstdlib>
+
+#include "mainwindow/main_window.h"
+#include "mainwindow/tile_widget.h"
+#include "support/fake_board.h"
+#include "support/fake_services.h"
+
+namespace mainwindow_test {
+
+class FormTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != &form) window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A start on a plain picture. Solved: the shuffle's clicks all hit tile
+    // 1, which cannot move, so the gap stays bottom right.
+    void Start(int16_t index, bool solved) {
+        if (solved)
+            for (int i = 0; i < 1200; ++i) random.script.push_back(0.0f);
+        QImage picture(90, 90, QImage::Format_RGB32);
+        picture.fill(Qt::gray);
+        session.picture1 = picture;
+        state.PictureLoaded = 1;
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        form.m1a_Click(index);
+    }
+
+    mainwindow::TileWidget* Tile(int index) const {
+        return form.findChild<mainwindow::TileWidget*>(QStringLiteral("canv%1").arg(index));
+    }
+
+    int16_t TileAt(int col, int row) const {
+        for (int16_t i = 1; i < state.DivCount * state.DivCount; ++i)
+            if (state.PosX[i] == col && state.PosY[i] == row) return i;
+        return 0;
+    }
+
+    int PopSounds() const {
+        int pops = 0;
+        for (const std::string& call : sound.calls) pops += call == "WavePlay " + session.globals.AppDir + "Pop.wav";
+        return pops;
+    }
+
+    testsupport::FakeSound sound;
+    testsupport::ScriptedRandom random;
+    testsupport::FakeServices services;
+    mainwindow::Session session;
+    engine::GameState& state = session.state;
+    mainwindow::Form1 form{session, sound, random, services};
+};
+
+}  // namespace mainwindow_test
