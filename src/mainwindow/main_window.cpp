@@ -46,6 +46,7 @@ void Form1::BuildDesign() {
     board_->setFixedSize(kBoardSize);
     board_->setAutoFillBackground(true);
     setCentralWidget(board_);
+    setAcceptDrops(true);
     SetBackColor(0x000000);
     sound_.SetSurface(board_);
 

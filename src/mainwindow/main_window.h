@@ -39,6 +39,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // An arrow key presses the tile beside the gap that would move that way.
     void keyPressEvent(QKeyEvent* event) override;
+    // One local picture file dropped on the window is chosen as in "画像選択".
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildDesign();

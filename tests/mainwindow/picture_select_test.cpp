@@ -172,6 +172,39 @@ TEST_F(UnderTheWaitCursor, ABuiltInPictureLoadsAndItsFailureIsToldAfterwards) {
     EXPECT_FALSE(services_.Busy());
 }
 
+// A file chosen another way (dropped, or named at start) ends exactly as
+// the same file chosen in the dialog.
+TEST_F(PictureSelect, AFileChosenWithoutTheDialogEndsAsInTheDialog) {
+    const QString good = Put("chosen.bmp", TwoColour(40, 30, Qt::red, Qt::blue), "BMP");
+    const QString bad = folder_.filePath("holiday.jpg");
+    ASSERT_TRUE(testsupport::WriteBytes(bad, "\xFF\xD8 not really a photo"));
+    for (const QString& path : {bad, good}) {
+        SCOPED_TRACE(path.toStdString());
+        mainwindow::Session viaDialog = session_;
+        services_.Choose(path);
+        mainwindow::m2a_Click(viaDialog, services_, nullptr);
+
+        mainwindow::ChoosePictureFile(session_, services_, path.toStdString());
+        EXPECT_EQ(state_.PicturePath, viaDialog.state.PicturePath);
+        EXPECT_EQ(state_.PictureLoaded, viaDialog.state.PictureLoaded);
+        EXPECT_EQ(picture1_, viaDialog.picture1);
+    }
+    EXPECT_EQ(picture1_.size(), QSize(40, 30));
+    EXPECT_TRUE(services_.Shown().empty());
+}
+
+TEST_F(PictureSelect, AFileChosenWithoutTheDialogIsRefusedDuringAGame) {
+    state_.DivCount = 3;
+    services_.ExpectBoxes();
+    mainwindow::ChoosePictureFile(session_, services_,
+                                  Put("chosen.jpg", TwoColour(20, 20, Qt::red, Qt::red)).toStdString());
+    ASSERT_EQ(services_.Shown().size(), 1u);
+    EXPECT_EQ(services_.Shown()[0].prompt, "ゲームが開始されていますので選択できません。");
+    EXPECT_EQ(services_.Shown()[0].title, "エラー");
+    EXPECT_EQ(state_.PicturePath, "/earlier/choice.jpg");
+    ExpectPictureKept();
+}
+
 TEST_F(PictureSelect, NemakiAfterPantiraReplacesThePicture) {
     Put("pantira.jpg", TwoColour(40, 40, Qt::red, Qt::red));
     Put("nemaki.jpg", TwoColour(30, 20, Qt::blue, Qt::blue));

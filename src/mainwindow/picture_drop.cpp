@@ -1,0 +1,62 @@
+// Dropping a picture file on the main window: the drag is taken only for
+// what "画像選択" could have chosen, and the drop is chosen the same way.
+#include "mainwindow/picture_drop.h"
+
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+
+#include "mainwindow/main_window.h"
+#include "mainwindow/picture_select.h"
+
+namespace mainwindow {
+namespace {
+
+// The picture is only read, never taken away: a copy, or a link where the
+// source offers no copy. A move would have the source delete its file.
+Qt::DropAction ReadingAction(Qt::DropActions possible) {
+    if (possible & Qt::CopyAction) return Qt::CopyAction;
+    if (possible & Qt::LinkAction) return Qt::LinkAction;
+    return Qt::IgnoreAction;
+}
+
+// Takes the drag if it carries one picture file, and refuses it otherwise;
+// the pointer shows which.
+bool TakeIfPictureFile(QDropEvent* event) {
+    const Qt::DropAction action = ReadingAction(event->possibleActions());
+    if (action == Qt::IgnoreAction || !DroppedPictureFile(event->mimeData())) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(action);
+    event->accept();
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> DroppedPictureFile(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return std::nullopt;
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return std::nullopt;
+    const QString path = urls.front().toLocalFile();
+    if (path.isEmpty() || QFileInfo(path).isDir()) return std::nullopt;
+    return QFile::encodeName(path).toStdString();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) { TakeIfPictureFile(event); }
+
+void Form1::dragMoveEvent(QDragMoveEvent* event) { TakeIfPictureFile(event); }
+
+void Form1::dropEvent(QDropEvent* event) {
+    if (!TakeIfPictureFile(event)) return;
+    // The refusal during a game is a modal box; the drag source waits for
+    // the end of the drop, so the choice runs once the drop is over.
+    const std::string path = *DroppedPictureFile(event->mimeData());
+    QMetaObject::invokeMethod(
+        this, [this, path] { ChoosePictureFile(session_, services_, path); }, Qt::QueuedConnection);
+}
+
+}  // namespace mainwindow
