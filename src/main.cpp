@@ -1,17 +1,33 @@
-// ペルノカ: starting the program creates the main window and shows it.
+// ペルノカ: starting the program reads its command line, then creates the
+// main window and shows it.
 #include <QApplication>
+#include <cstdio>
 
 #include "mainwindow/app_icon.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/picture_select.h"
 #include "platform/app_setup.h"
 #include "platform/audio/audio.h"
 #include "platform/clock_random.h"
+#include "platform/command_line.h"
 #include "platform/desktop_services.h"
 #include "sound/sound.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // Before the application: --help and --version need no display.
+    const platform::CommandLine command = platform::ReadCommandLine(argc, argv);
+    if (command.exitStatus) {
+        std::fputs(command.out.c_str(), stdout);
+        std::fputs(command.error.c_str(), stderr);
+        return *command.exitStatus;
+    }
+
+    // The arguments are read above, all of them: Qt is given none of its own
+    // to find in a file name.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("pernoka"));
+    QApplication::setApplicationVersion(QString::fromLatin1(platform::ProgramVersion()));
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.example.pernoka"));
     platform::PrepareJapaneseApplication();
     QApplication::setWindowIcon(mainwindow::AppIcon());
@@ -23,6 +39,9 @@ int main(int argc, char** argv) {
     mainwindow::Session session;
     mainwindow::Form1 form1(session, *sound, random, services);
     form1.show();
+    // A file named on the command line is the first choice of picture, made
+    // before any game could start.
+    if (command.pictureFile) mainwindow::ChoosePictureFile(session, services, *command.pictureFile);
     const int status = app.exec();
     platform::ShutdownAudio();
     return status;

@@ -1,0 +1,70 @@
+#include "platform/command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
+
+namespace platform {
+namespace {
+
+constexpr int kUsageError = 2;
+
+const char* const kHelp =
+    "Usage: pernoka [options] [FILE]\n"
+    "Pernoka, a sliding-tile picture puzzle with a limit on moves.\n"
+    "ペルノカ: 手数に限りのあるスライドパズルです。\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     Show this help and exit.\n"
+    "  -v, --version  Show the version and exit.\n"
+    "\n"
+    "Arguments:\n"
+    "  FILE           A BMP, JPEG or GIF picture to start with, taken as if\n"
+    "                 chosen with 画像 > 画像選択.\n"
+    "\n"
+    "Play: choose a picture in 画像, a grid in 開始, then click the tiles next\n"
+    "to the gap or press the arrow keys. Alt opens the menus; a picture file\n"
+    "dropped on the window before a game is chosen too.\n";
+
+CommandLine UsageError(const std::string& what) {
+    CommandLine line;
+    line.exitStatus = kUsageError;
+    line.error = "pernoka: " + what + " Try 'pernoka --help'.\n";
+    return line;
+}
+
+}  // namespace
+
+const char* ProgramVersion() { return PERNOKA_VERSION; }
+
+CommandLine ReadCommandLine(int argc, const char* const* argv) {
+    // Each byte as one Latin-1 character: the options are ASCII either way,
+    // and a file name comes back byte for byte, whatever its encoding.
+    QStringList arguments{QStringLiteral("pernoka")};
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLatin1(argv[i]);
+
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    parser.addOption(help);
+    parser.addOption(version);
+    if (!parser.parse(arguments)) return UsageError(parser.errorText().toLatin1().toStdString());
+
+    CommandLine line;
+    if (parser.isSet(help)) {
+        line.exitStatus = 0;
+        line.out = kHelp;
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.exitStatus = 0;
+        line.out = std::string("pernoka ") + ProgramVersion() + "\n";
+        return line;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) return UsageError("only one picture file can be given.");
+    if (!files.isEmpty()) line.pictureFile = files.front().toLatin1().toStdString();
+    return line;
+}
+
+}  // namespace platform

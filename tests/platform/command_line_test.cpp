@@ -1,0 +1,82 @@
+// The command line: help, version, usage errors and the picture file.
+#include "platform/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+platform::CommandLine Read(std::vector<const char*> arguments) {
+    arguments.insert(arguments.begin(), "/usr/games/pernoka");
+    return platform::ReadCommandLine(static_cast<int>(arguments.size()), arguments.data());
+}
+
+TEST(CommandLine, NoArgumentsStartTheGameWithNoPicture) {
+    const platform::CommandLine line = Read({});
+    EXPECT_FALSE(line.exitStatus);
+    EXPECT_FALSE(line.pictureFile);
+    EXPECT_TRUE(line.out.empty());
+    EXPECT_TRUE(line.error.empty());
+}
+
+TEST(CommandLine, HelpTellsTheUsageAndEveryOption) {
+    for (const char* help : {"--help", "-h"}) {
+        const platform::CommandLine line = Read({help});
+        ASSERT_EQ(line.exitStatus, 0) << help;
+        EXPECT_EQ(line.out.rfind("Usage: pernoka [options] [FILE]\n", 0), 0u) << line.out;
+        for (const char* part : {"--help", "--version", "FILE", "arrow keys", "ペルノカ"})
+            EXPECT_NE(line.out.find(part), std::string::npos) << part;
+        EXPECT_TRUE(line.error.empty());
+        EXPECT_FALSE(line.pictureFile);
+    }
+    // Help comes first, whatever else is asked.
+    EXPECT_EQ(Read({"picture.jpg", "--version", "--help"}).out, Read({"--help"}).out);
+}
+
+TEST(CommandLine, VersionIsTheProjectsVersion) {
+    EXPECT_STREQ(platform::ProgramVersion(), PERNOKA_VERSION);
+    for (const char* version : {"--version", "-v"}) {
+        const platform::CommandLine line = Read({version});
+        ASSERT_EQ(line.exitStatus, 0) << version;
+        EXPECT_EQ(line.out, "pernoka " PERNOKA_VERSION "\n");
+        EXPECT_TRUE(line.error.empty());
+    }
+}
+
+TEST(CommandLine, AnUnknownOptionIsAUsageErrorNamingIt) {
+    // Single dashes group short options: "-platform" is unknown from its "p".
+    const std::pair<const char*, const char*> unknowns[] = {
+        {"--frobnicate", "'frobnicate'"}, {"-q", "'q'"}, {"-platform", "p"}};
+    for (const auto& [unknown, named] : unknowns) {
+        const platform::CommandLine line = Read({unknown, "picture.jpg"});
+        ASSERT_EQ(line.exitStatus, 2) << unknown;
+        EXPECT_TRUE(line.out.empty());
+        EXPECT_EQ(line.error.rfind("pernoka: ", 0), 0u) << line.error;
+        EXPECT_NE(line.error.find(named), std::string::npos) << line.error;
+        EXPECT_NE(line.error.find("pernoka --help"), std::string::npos) << line.error;
+        EXPECT_EQ(line.error.find('\n'), line.error.size() - 1) << "one line: " << line.error;
+        EXPECT_FALSE(line.pictureFile);
+    }
+}
+
+TEST(CommandLine, OneFileIsThePictureToStartWith) {
+    EXPECT_EQ(Read({"/home/player/夏 休み.jpg"}).pictureFile, "/home/player/夏 休み.jpg");
+    // Not UTF-8: the bytes as given, for the file system to find.
+    EXPECT_EQ(Read({"/tmp/\xff\xfe\x81.bmp"}).pictureFile, "/tmp/\xff\xfe\x81.bmp");
+    // After "--" a name may start with a dash.
+    EXPECT_EQ(Read({"--", "--help"}).pictureFile, "--help");
+    EXPECT_FALSE(Read({"--", "--help"}).exitStatus);
+}
+
+TEST(CommandLine, TwoFilesAreAUsageError) {
+    const platform::CommandLine line = Read({"a.jpg", "b.jpg"});
+    ASSERT_EQ(line.exitStatus, 2);
+    EXPECT_EQ(line.error.rfind("pernoka: ", 0), 0u);
+    EXPECT_NE(line.error.find("pernoka --help"), std::string::npos);
+    EXPECT_FALSE(line.pictureFile);
+}
+
+}  // namespace
