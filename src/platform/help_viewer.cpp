@@ -1,11 +1,15 @@
 #include "platform/help_viewer.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWidget>
+
+#include "platform/window_placement.h"
 
 namespace platform {
 namespace {
@@ -26,12 +30,30 @@ public:
         browser_->setOpenExternalLinks(false);
         browser_->setOpenLinks(true);
         connect(browser_, &QTextBrowser::sourceChanged, this, [this] { setWindowTitle(browser_->documentTitle()); });
-        resize(kViewerWidth, kViewerHeight);
+        PlaceOnScreen();
     }
 
     QTextBrowser* Browser() const { return browser_; }
 
 private:
+    // In the middle of the screen's free area, and shrunk to it where the
+    // screen is smaller than the viewer, as at a large scale factor.
+    void PlaceOnScreen() {
+        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        if (!screen) {
+            resize(kViewerWidth, kViewerHeight);
+            return;
+        }
+        static_cast<void>(winId());
+        const QMargins known = KnownFrame(this);
+        const QRect client =
+            FitCentred(QSize(kViewerWidth, kViewerHeight), known + ExpectedFrame(this), screen->availableGeometry());
+        resize(client.size());
+        // A window is moved by its frame; until it is framed, that is its
+        // client area.
+        move(client.topLeft() - QPoint(known.left(), known.top()));
+    }
+
     QTextBrowser* browser_;
 };
 

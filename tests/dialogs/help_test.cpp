@@ -2,9 +2,11 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStringDecoder>
 #include <QTextBrowser>
 #include <QTimer>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -44,6 +46,28 @@ TEST_F(HelpTest, ViewerShowsTheHelpFileAsJapaneseHtml) {
     // Asking again reuses the one viewer.
     ASSERT_TRUE(platform::ShowHelpFile(kSource + "/data/Tez.hlp"));
     EXPECT_EQ(testsupport::OpenWindowNamed("helpViewer"), viewer);
+}
+
+// Run a second time at QT_SCALE_FACTOR=2, where the offscreen screen is 400
+// × 400 logical pixels and the viewer must shrink to it.
+TEST_F(HelpTest, ViewerIsCentredAndNeverLargerThanTheScreen) {
+    ASSERT_TRUE(platform::ShowHelpFile(kSource + "/data/Tez.hlp"));
+    QWidget* viewer = testsupport::OpenWindowNamed("helpViewer");
+    ASSERT_NE(viewer, nullptr);
+    const QRect area = viewer->screen()->availableGeometry();
+    const QRect frame = viewer->frameGeometry();
+    EXPECT_TRUE(area.contains(frame)) << area.width() << "x" << area.height();
+    EXPECT_LE((frame.center() - area.center()).manhattanLength(), 2);
+    // As large as it would be, where there is room; as high as the screen where not.
+    EXPECT_EQ(viewer->width(), std::min(520, area.width() - (frame.width() - viewer->width())));
+    if (area.height() >= 600 + frame.height() - viewer->height()) {
+        EXPECT_EQ(viewer->height(), 600);
+    } else {
+        EXPECT_EQ(frame.height(), area.height());
+    }
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") {
+        EXPECT_EQ(area.size(), QSize(400, 400));
+    }
 }
 
 TEST_F(HelpTest, MissingHelpFileShowsNothing) {

@@ -1,0 +1,34 @@
+#include "platform/window_placement.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <algorithm>
+
+namespace platform {
+QMargins KnownFrame(const QWidget* window) {
+    const QRect outer = window->frameGeometry(), inner = window->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+QMargins ExpectedFrame(const QWidget* window) {
+    if (!KnownFrame(window).isNull()) return QMargins();  // Qt already allows for it
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other == window || !other->isVisible()) continue;
+        const QMargins frame = KnownFrame(other);
+        if (frame.top() > 0) return frame;
+    }
+    return QMargins();
+}
+
+QRect FitCentred(QSize wanted, QMargins frame, QRect area) {
+    const QSize room = area.size().shrunkBy(frame);
+    const QSize size(std::max(1, std::min(wanted.width(), room.width())),
+                     std::max(1, std::min(wanted.height(), room.height())));
+    const QSize outer = size.grownBy(frame);
+    const QPoint outerTopLeft(area.x() + (area.width() - outer.width()) / 2,
+                              area.y() + (area.height() - outer.height()) / 2);
+    return QRect(outerTopLeft + QPoint(frame.left(), frame.top()), size);
+}
+
+}  // namespace platform
