@@ -44,6 +44,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) arguments << QString::fromLatin1(argv[i]);
 
     QCommandLineParser parser;
+    // "-platform" is one unknown option, not eight unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     parser.addOption(help);
