@@ -4,7 +4,9 @@
 # opened with the keyboard, so no helper depends on where a font puts them.
 set -euo pipefail
 
-PERNOKA=${1:?usage: $0 path/to/pernoka}
+PERNOKA=${1:?usage: $0 path/to/pernoka [helper folder]}
+# The folder of the small programs some tests run beside the game.
+HELPERS=${2:-}
 unset QT_QPA_PLATFORM   # a real X server, whatever the calling shell uses
 TITLE="ペルノカ Ver.0.2"
 # The board below the menu bar, in pixels.
@@ -211,6 +213,24 @@ gap_cell() {
   done < <(convert "$WORK/board.png" -colorspace gray -crop "${BOARD_W}x${BOARD_H}+0+${bar}" +repage -crop "${n}x${n}@" +repage \
     -shave 4x4 -format '%[fx:round(255 * maxima)]\n' info:)
   return 1
+}
+
+# Slides a tile of an n × n board with an arrow key and waits for the title
+# to change, as a counted move makes it. A vertical arrow when asked for
+# (the third argument "vertical"), a horizontal one otherwise; of the two,
+# the one that has a tile to move.
+slide_by_key() {
+  local id=$1 n=$2 way=${3:-horizontal} col row key before
+  read -r col row < <(gap_cell "$id" "$n") || fail "no gap on the board"
+  if [ "$way" = vertical ]; then
+    if [ "$row" -gt 0 ]; then key=Down; else key=Up; fi      # the tile above moves down
+  else
+    if [ "$col" -gt 0 ]; then key=Right; else key=Left; fi   # the tile on the left moves right
+  fi
+  before=$(xdotool getwindowname "$id")
+  focus "$id"
+  keys "$key"
+  wait_for "$key did not move a tile (gap at column $col, row $row)" title_changed_from "$id" "$before"
 }
 
 # Clicks a tile next to the gap of an n × n board and waits for the title

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# A whole game with the keyboard alone: menus opened with Alt and the
+# arrows, the option set to 1, "ねまき" on 3 × 3, then arrow keys until the
+# automatic reshuffles and the game over, whose question is answered with
+# keys. While a menu is open its arrows stay the menu's.
+source "$(dirname "$0")/lib.sh"
+
+start_x
+start_app
+win=$(wait_window "$TITLE")
+
+pick_menu "$win" "$MENU_OPTIONS" 0   # ｵﾌﾟｼｮﾝ
+options=$(wait_other_window "$win") || fail "the options window did not open"
+focus "$options"
+keys 1                               # replaces the selected "15"
+keys Return                          # Enter moves the focus to ＯＫ...
+keys Return                          # ...where Enter presses it
+wait_alone "$win" "the options window did not close"
+note "option stored with keys"
+
+pick_menu "$win" "$MENU_PICTURE" 3   # 画像 → ねまき
+pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割
+wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+title_is "$win" "$TITLE" || fail "the title is \"$(xdotool getwindowname "$win")\" before any move"
+
+# Alt and Down open the 開始 menu on ３分割; three more Downs reach ６分割,
+# which a game on refuses: the arrows went to the menu, and no tile moved.
+read -r gap_before < <(gap_cell "$win" 3)
+focus "$win"
+keys alt Down Down Down Down Return
+answer_box "$win" "６分割 during a game" Return
+title_is "$win" "$TITLE" || fail "an arrow meant for the menu moved a tile"
+[ "$(gap_cell "$win" 3)" = "$gap_before" ] || fail "the gap moved while the menu was open"
+note "arrows in an open menu stay the menu's"
+
+# With a limit of 1 the second counted move reshuffles (the title shows 0),
+# and the sixth is followed by the game over and its question. The moves
+# take turns between the horizontal and the vertical arrows.
+for move in 1 2 3 4 5 6; do
+  if ((move % 2)); then slide_by_key "$win" 3 horizontal; else slide_by_key "$win" 3 vertical; fi
+  [ "$move" = 6 ] && break
+  title=$(xdotool getwindowname "$win")
+  if ((move % 2)); then
+    [ "$title" = "1回目" ] || fail "move $move shows \"$title\""
+  else
+    [ "$title" = "0回目" ] || fail "move $move shows \"$title\", no reshuffle"
+  fi
+  no_other_window "$win" || fail "a window came up after move $move"
+done
+box=$(wait_other_window "$win") || fail "no game over after the sixth move"
+note "six moves by arrow keys, two reshuffles, the game over"
+
+focus "$box"
+keys Tab space                       # from the default はい to いいえ
+wait_alone "$win" "the question stayed"
+wait_title_of "$win" "0回目"
+wait_for "the board was not cleared" board_is "$win" "$EMPTY_BOARD"
+
+# No game: the arrows do nothing. Give a move every chance to show.
+focus "$win"
+keys Left Right Up Down
+sleep 1
+title_is "$win" "0回目" || fail "an arrow did something without a game"
+no_other_window "$win" || fail "an arrow without a game opened a window"
+note "いいえ: no board, and arrows do nothing"
+
+pick_menu "$win" "$MENU_START" 6     # 開始 → 終了
+box=$(wait_other_window "$win") || fail "Exit asked nothing"
+focus "$box"
+keys Return                          # はい
+wait_exit || fail "the program ended with a failure status"
+echo "1 passed, 0 failed"
