@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The command line: --help and --version answer without any display, an
+# unknown option and a second file are usage errors, and a picture file
+# given at start is the chosen picture, as if picked with 画像選択.
+source "$(dirname "$0")/lib.sh"
+
+# Runs the program with no display of any kind; its output goes to
+# $WORK/out and $WORK/err, and its status is printed.
+run_headless() {
+  local rc=0
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PERNOKA" "$@" >"$WORK/out" 2>"$WORK/err" || rc=$?
+  echo "$rc"
+}
+
+version=$(sed -n 's/^project(pernoka VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+[ -n "$version" ] || fail "no project version in CMakeLists.txt"
+
+for option in --version -v; do
+  [ "$(run_headless "$option")" = 0 ] || fail "$option: status $(run_headless "$option"): $(cat "$WORK/err")"
+  [ "$(cat "$WORK/out")" = "pernoka $version" ] || fail "$option printed \"$(cat "$WORK/out")\""
+  [ ! -s "$WORK/err" ] || fail "$option wrote to stderr: $(cat "$WORK/err")"
+done
+note "--version: pernoka $version"
+
+[ "$(run_headless --help)" = 0 ] || fail "--help: status $(run_headless --help): $(cat "$WORK/err")"
+head -n 1 "$WORK/out" | grep -qx 'Usage: pernoka \[options\] \[FILE\]' || fail "--help printed: $(head -n 3 "$WORK/out")"
+for part in --help --version FILE; do grep -q -- "$part" "$WORK/out" || fail "--help does not mention $part"; done
+[ ! -s "$WORK/err" ] || fail "--help wrote to stderr: $(cat "$WORK/err")"
+note "--help: usage on stdout"
+
+rc=$(run_headless --frobnicate)
+[ "$rc" = 2 ] || fail "an unknown option ended with status $rc"
+[ "$(wc -l <"$WORK/err")" = 1 ] || fail "the unknown option took more than one line: $(cat "$WORK/err")"
+grep -q frobnicate "$WORK/err" && grep -q -- "--help" "$WORK/err" || fail "the message was: $(cat "$WORK/err")"
+[ ! -s "$WORK/out" ] || fail "an unknown option printed on stdout"
+note "unknown option: $(cat "$WORK/err")"
+
+rc=$(run_headless one.jpg two.jpg)
+[ "$rc" = 2 ] || fail "two files ended with status $rc"
+[ "$(wc -l <"$WORK/err")" = 1 ] || fail "two files: $(cat "$WORK/err")"
+note "two files: $(cat "$WORK/err")"
+
+mkdir -p "$WORK/pictures"
+picture="$WORK/pictures/夏 の 写真.bmp"
+convert -size 300x200 gradient:orange-purple "BMP3:$picture"
+printf 'GIF89a but not really\n' >"$WORK/pictures/broken.gif"
+
+start_x
+
+# A picture named at start: ３分割 lays out the board without any picture command.
+start_app "$picture"
+win=$(wait_window "$TITLE")
+pick_menu "$win" "$MENU_START" 1
+wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+no_other_window "$win" || fail "the start asked for a picture"
+slide_by_key "$win" 3
+note "started with a picture file: a game at once"
+kill -9 "$APP_PID"
+wait "$APP_PID" 2>/dev/null || true
+APP_PID=
+
+# A file that does not load: as if none was chosen, so ３分割 asks for one.
+start_app "$WORK/pictures/broken.gif"
+win=$(wait_window "$TITLE")
+no_other_window "$win" || fail "the unreadable file was reported at start"
+pick_menu "$win" "$MENU_START" 1
+box=$(wait_other_window "$win") || fail "a start without a picture was not refused"
+title_is "$box" "エラー" || fail "the refusal is titled \"$(xdotool getwindowname "$box")\""
+focus "$box"
+keys Return
+wait_alone "$win" "the refusal stayed"
+board_is "$win" "$EMPTY_BOARD" || fail "a board was laid out without a picture"
+note "started with an unreadable file: no picture"
+echo "1 passed, 0 failed"
