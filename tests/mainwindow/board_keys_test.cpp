@@ -143,7 +143,7 @@ TEST_F(BoardKeys, AnOpenMenuKeepsItsArrows) {
     Key(form, Qt::Key_Down);
     Key(form, Qt::Key_Down);
     EXPECT_EQ(start->activeAction(), start->actions().at(1));  // ４分割
-    Key(form, Qt::Key_Right);  // no submenu: on to the next menu
+    Key(form, Qt::Key_Right);                                  // no submenu: on to the next menu
     EXPECT_EQ(QApplication::activePopupWidget(), pictures);
     EXPECT_EQ(state.SpaceX, 2);
     EXPECT_EQ(state.SpaceY, 2);
