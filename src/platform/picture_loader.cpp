@@ -12,8 +12,15 @@
 namespace platform {
 namespace {
 
-bool IsPictureFormat(const QByteArray& format) {
-    return format == "bmp" || format == "jpeg" || format == "jpg" || format == "gif";
+// The format the file's first bytes say it is, if it is one of the three;
+// only that format's reader ever sees the file, never one of the others Qt
+// has (TIFF, WebP and the like), which would try any file they are shown.
+QByteArray PictureFormatOf(QFile& file) {
+    const QByteArray head = file.peek(6);
+    if (head.startsWith("BM")) return "bmp";
+    if (head.startsWith("\xFF\xD8\xFF")) return "jpeg";
+    if (head == "GIF87a" || head == "GIF89a") return "gif";
+    return {};
 }
 
 // The size to decode an upright picture of size shown at: itself when one side
@@ -62,10 +69,15 @@ std::optional<QImage> LoadPicture(const std::string& path, QSize board) {
         if (!jpeg || !file.seek(0)) return std::nullopt;
     }
 
-    QImageReader reader(&file);  // the format comes from the content alone
+    // The format comes from the content alone: a renamed file is what its
+    // bytes say.
+    const QByteArray format = PictureFormatOf(file);
+    if (format.isEmpty()) return std::nullopt;
+    QImageReader reader(&file, format);
+    reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(true);
     reader.setAllocationLimit(static_cast<int>(kMaxDecodeBytes / (1024 * 1024)));
-    if (!IsPictureFormat(reader.format())) return std::nullopt;
+    if (!reader.canRead()) return std::nullopt;
 
     // A top-down BMP tells its height as negative.
     const QSize stored(reader.size().width(), std::abs(reader.size().height()));
