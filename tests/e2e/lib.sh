@@ -2,7 +2,9 @@
 # manager, the program under test, and ways to find and drive its windows.
 # Every wait is for a condition, polled until a generous limit; menus are
 # opened with the keyboard, so no helper depends on where a font puts them.
-set -euo pipefail
+set -Eeuo pipefail
+# A command that fails where nobody checks it ends the test: say which.
+trap 'echo "FAIL: ${BASH_SOURCE[0]}:$LINENO: \"$BASH_COMMAND\" exited with $?" >&2' ERR
 
 PERNOKA=${1:?usage: $0 path/to/pernoka [helper folder]}
 # The folder of the small programs some tests run beside the game.
@@ -40,30 +42,41 @@ cleanup() {
 trap cleanup EXIT
 
 # Runs the command until it succeeds, for at most $WAIT_TRIES tenths of a
-# second (default 150); fails the test with the description if it never does.
-wait_for() {
-  local what=$1 i
-  shift
+# second (default 150); tells whether it came to.
+wait_for_quietly() {
+  local i
   for ((i = 0; i < ${WAIT_TRIES:-150}; i++)); do
     "$@" && return 0
     sleep 0.1
   done
-  fail "$what"
+  return 1
+}
+
+# Runs the command with its output out of the way, for the waits above.
+silently() { "$@" >/dev/null 2>&1; }
+
+# The same, failing the test with the description if it never does.
+wait_for() {
+  local what=$1
+  shift
+  wait_for_quietly "$@" || fail "$what"
 }
 
 program_running() { [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; }
 
 start_x() {
   # Xvfb picks a free display itself and reports it, so tests running side
-  # by side, or a server still shutting down, never collide.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+  # by side, or a server still shutting down, never collide. Without
+  # -noreset it would start afresh once its first client (the check below)
+  # leaves, and turn the next one away meanwhile.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
-  wait_for "Xvfb did not start: $(tail -2 "$WORK/xvfb.log")" test -s "$WORK/display"
+  wait_for_quietly test -s "$WORK/display" || fail "Xvfb did not start: $(tail -2 "$WORK/xvfb.log")"
   export DISPLAY=":$(head -n 1 "$WORK/display")"
-  wait_for "Xvfb on $DISPLAY does not answer" xdpyinfo >/dev/null 2>&1
+  wait_for "Xvfb on $DISPLAY does not answer" silently xdpyinfo
   openbox >"$WORK/wm.log" 2>&1 &
   WM_PID=$!
-  wait_for "the window manager did not start" wmctrl -m >/dev/null 2>&1
+  wait_for_quietly silently wmctrl -m || fail "the window manager did not start: $(cat "$WORK/wm.log")"
 }
 
 # A private PulseAudio with one null sink named $1, the default, for SDL.
@@ -76,7 +89,7 @@ start_pulse() {
     --load="module-native-protocol-unix socket=$WORK/pulse.socket auth-anonymous=1" \
     --load="module-null-sink sink_name=$sink" --load="module-always-sink" >"$WORK/pulse.log" 2>&1 &
   PULSE_PID=$!
-  WAIT_TRIES=50 wait_for "PulseAudio did not start: $(tail -3 "$WORK/pulse.log")" pactl info >/dev/null 2>&1
+  WAIT_TRIES=50 wait_for_quietly silently pactl info || fail "PulseAudio did not start: $(tail -3 "$WORK/pulse.log")"
   pactl set-default-sink "$sink"
   export SDL_AUDIODRIVER=pulseaudio
 }
@@ -201,17 +214,34 @@ click_at() {
   xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
 }
 
-# The cell of an n × n board that shows nothing but the black background:
-# the gap. Prints "column row", counted from 0.
-gap_cell() {
+# The cells of an n × n board that show nothing but the black background,
+# one "column row" (counted from 0) a line.
+black_cells() {
   local id=$1 n=$2 bar i=0 max
   bar=$(menu_bar_height "$id")
   import -window "$id" "$WORK/board.png"
   while read -r max; do
-    [ "$max" = 0 ] && { echo "$((i % n)) $((i / n))"; return 0; }
+    [ "$max" = 0 ] && echo "$((i % n)) $((i / n))"
     i=$((i + 1))
-  done < <(convert "$WORK/board.png" -colorspace gray -crop "${BOARD_W}x${BOARD_H}+0+${bar}" +repage -crop "${n}x${n}@" +repage \
-    -shave 4x4 -format '%[fx:round(255 * maxima)]\n' info:)
+  done < <(convert "$WORK/board.png" -colorspace gray -crop "${BOARD_W}x${BOARD_H}+0+${bar}" +repage \
+    -crop "${n}x${n}@" +repage -shave 4x4 -format '%[fx:round(255 * maxima)]\n' info:)
+}
+
+# The gap of an n × n board: the one black cell, once two screenshots in a
+# row agree on it, so that a board still being painted is not read.
+gap_cell() {
+  local id=$1 n=$2 seen= now i
+  for ((i = 0; i < 50; i++)); do
+    now=$(black_cells "$id" "$n")
+    if [ -n "$now" ] && [ "$(grep -c . <<<"$now")" = 1 ] && [ "$now" = "$seen" ]; then
+      echo "$now"
+      return 0
+    fi
+    seen=$now
+    sleep 0.1
+  done
+  cp "$WORK/board.png" "${TMPDIR:-/tmp}/pernoka-e2e-board-$$.png" 2>/dev/null || true
+  echo "black cells of the last screenshot (kept as ${TMPDIR:-/tmp}/pernoka-e2e-board-$$.png): ${now:-none}" >&2
   return 1
 }
 
@@ -234,15 +264,21 @@ slide_by_key() {
 }
 
 # Clicks a tile next to the gap of an n × n board and waits for the title
-# to change, as a counted move makes it.
+# to change, as a counted move makes it. A screenshot taken while the board
+# was still being repainted (a reshuffle moves every tile) may show the gap
+# where it was: a click beside that changes nothing, so the gap is looked
+# for again and the click tried anew.
 slide_a_tile() {
-  local id=$1 n=$2 col row bar before
+  local id=$1 n=$2 col row bar before attempt
   local cellw=$((BOARD_W / n)) cellh=$((BOARD_H / n))
-  read -r col row < <(gap_cell "$id" "$n") || fail "no gap on the board"
-  # The tile beside the gap, towards the middle of the board.
-  if [ "$col" -gt 0 ]; then col=$((col - 1)); else col=$((col + 1)); fi
   bar=$(menu_bar_height "$id")
   before=$(xdotool getwindowname "$id")
-  click_at "$id" $((col * cellw + cellw / 2)) $((bar + row * cellh + cellh / 2))
-  wait_for "a tile next to the gap did not move" title_changed_from "$id" "$before"
+  for attempt in 1 2 3 4 5; do
+    read -r col row < <(gap_cell "$id" "$n") || fail "no gap on the board"
+    # The tile beside the gap, towards the middle of the board.
+    if [ "$col" -gt 0 ]; then col=$((col - 1)); else col=$((col + 1)); fi
+    click_at "$id" $((col * cellw + cellw / 2)) $((bar + row * cellh + cellh / 2))
+    WAIT_TRIES=30 wait_for_quietly title_changed_from "$id" "$before" && return 0
+  done
+  fail "a tile next to the gap did not move"
 }

@@ -25,7 +25,7 @@ title_is "$win" "$TITLE" || fail "the title is \"$(xdotool getwindowname "$win")
 
 # Alt and Down open the 開始 menu on ３分割; three more Downs reach ６分割,
 # which a game on refuses: the arrows went to the menu, and no tile moved.
-read -r gap_before < <(gap_cell "$win" 3)
+gap_before=$(gap_cell "$win" 3) || fail "no gap on the board"
 focus "$win"
 keys alt Down Down Down Down Return
 answer_box "$win" "６分割 during a game" Return
