@@ -145,6 +145,26 @@ TEST_F(DiskDriverTest, StopThenPlayFromZeroStartsAtTheFirstNote) {
     EXPECT_NEAR(onsets[1], restart + kInFlightSeconds / 2, kInFlightSeconds);
 }
 
+TEST_F(DiskDriverTest, APlayAfterAStopGoesOnWhereTheTuneStopped) {
+    // Hits at 0 and 0.5 s; stopped a quarter of a second in, then played on.
+    const std::string tune =
+        soundtest::WriteTempFile("resume_tune.mid", soundtest::PercussionTune({{0.0, 76}, {0.5, 77}}, 1.0));
+    platform::mciSendString("open \"" + tune + "\" type sequencer alias midifile", nullptr, 0);
+    platform::mciSendString("play midifile from 0", nullptr, 0);
+    const double first = FirstSoundHeard();
+    HearUntil(first + 0.25);
+    platform::mciSendString("stop midifile ", nullptr, 0);
+    HearUntil(Heard() + 0.3);
+    platform::mciSendString("play midifile", nullptr, 0);
+    const double resumed = Heard();
+    HearUntil(resumed + 0.6);
+    const auto onsets = Onsets(Recorded());
+    ASSERT_EQ(onsets.size(), 2u);
+    // The second hit had a quarter of a second to go when the tune stopped
+    // (give or take the buffer the stop fell in).
+    EXPECT_NEAR(onsets[1] - resumed, 0.25, kInFlightSeconds);
+}
+
 TEST_F(DiskDriverTest, StopSilencesTheTune) {
     const std::string tune =
         soundtest::WriteTempFile("stop_tune.mid", soundtest::PercussionTune({{0.0, 76}, {0.5, 76}}, 1.0));
