@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "bench_support.h"
 #include "mainwindow/board_size.h"
 #include "mainwindow/main_window.h"
 #include "platform/clock_random.h"
@@ -15,13 +16,7 @@
 
 namespace {
 
-class NoSound final : public engine::SoundPort {
-public:
-    void MidiPlay(const std::string&) override {}
-    void MidiStop() override {}
-    void WavePlay(const std::string&) override {}
-    void WaveStop() override {}
-};
+using benchsupport::NoSound;
 
 // A picture with detail everywhere, as a photo or drawing would have.
 QImage BusyPicture(int width, int height, QColor from, QColor to) {

@@ -19,6 +19,7 @@
 #include <map>
 #include <string>
 
+#include "bench_support.h"
 #include "mainwindow/board_size.h"
 #include "mainwindow/main_window.h"
 #include "platform/bmp_fixtures.h"
@@ -29,6 +30,9 @@
 #include "platform/picture_loader.h"
 
 namespace {
+
+using benchsupport::NoSound;
+using benchsupport::PeakMbAddedBy;
 
 std::map<std::string, std::string>& Files() {
     static std::map<std::string, std::string> files;
@@ -52,22 +56,6 @@ QImage Photo(int width, int height) {
     return photo;
 }
 
-long StatusKb(const std::string& key) {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + key.size());
-    return -1;
-}
-
-// Resident memory at the peak of work() above the resident memory before it, in MB.
-double PeakMbAddedBy(const std::function<void()>& work) {
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-    const long before = StatusKb("VmRSS:");
-    work();
-    return double(StatusKb("VmHWM:") - before) / 1024.0;
-}
-
 void BM_LoadPicture(benchmark::State& state, const std::string& name) {
     const std::string path = Files().at(name);
     bool loaded = false;
@@ -78,14 +66,6 @@ void BM_LoadPicture(benchmark::State& state, const std::string& name) {
     state.counters["peak_MB_added"] = peak;
     state.counters["loaded"] = loaded;
 }
-
-class NoSound final : public engine::SoundPort {
-public:
-    void MidiPlay(const std::string&) override {}
-    void MidiStop() override {}
-    void WavePlay(const std::string&) override {}
-    void WaveStop() override {}
-};
 
 // The 2 × 16.6M BMP loaded, then a 3 × 3 start on it: only the start is timed.
 void BM_CutThinBitmap(benchmark::State& state) {

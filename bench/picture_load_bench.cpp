@@ -18,10 +18,13 @@
 #include <functional>
 #include <string>
 
+#include "bench_support.h"
 #include "mainwindow/board_size.h"
 #include "platform/picture_loader.h"
 
 namespace {
+
+using benchsupport::PeakMbAddedBy;
 
 QString& PhotoPath() {
     static QString path;
@@ -61,24 +64,6 @@ QImage MakePhoto(int width, int height) {
         }
     }
     return photo;
-}
-
-long StatusKb(const std::string& key) {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(key, 0) == 0) return std::atol(line.c_str() + key.size());
-    return -1;
-}
-
-// Resident memory at the peak of load() above the resident memory before it,
-// in MB; negative when the kernel does not let the peak be reset.
-double PeakMbAddedBy(const std::function<void()>& load) {
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-    const long before = StatusKb("VmRSS:");
-    if (StatusKb("VmHWM:") > before + 1024) return -1;
-    load();
-    return double(StatusKb("VmHWM:") - before) / 1024.0;
 }
 
 void Report(benchmark::State& state, const std::function<QSize()>& load) {

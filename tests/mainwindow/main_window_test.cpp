@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "dialogs/about_window.h"
+#include "mainwindow/form_fixture.h"
 #include "mainwindow/tile_widget.h"
 #include "platform/bmp_fixtures.h"
 #include "support/fake_board.h"
@@ -21,27 +22,17 @@ namespace {
 
 // The window's own parts, found as the player's tools would find them.
 QWidget* Board(const mainwindow::Form1& form) { return form.centralWidget(); }
-mainwindow::TileWidget* Tile(const mainwindow::Form1& form, int index) {
-    return form.findChild<mainwindow::TileWidget*>(QStringLiteral("canv%1").arg(index));
-}
 QAction* BgmItem(const mainwindow::Form1& form, int index) {
     return form.menuBar()->actions().at(2)->menu()->actions().at(index);
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public mainwindow_test::FormTest {
 protected:
     QStringList Captions(const QList<QAction*>& actions) {
         QStringList captions;
         for (QAction* action : actions) captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
         return captions;
     }
-
-    testsupport::FakeSound sound;
-    testsupport::ScriptedRandom random;
-    testsupport::FakeServices services;
-    mainwindow::Session session;
-    engine::GameState& state = session.state;
-    mainwindow::Form1 form{session, sound, random, services};
 };
 
 TEST_F(MainWindow, MenuTreeInItsOrderWithTheCheckOnOnOnly) {
@@ -80,7 +71,7 @@ TEST_F(MainWindow, FixedClientAreaBelowTheMenuBarAndEveryTitleVisible) {
     EXPECT_TRUE(overflow == nullptr || !overflow->isVisible());
     for (QAction* top : form.menuBar()->actions())
         EXPECT_FALSE(form.menuBar()->actionGeometry(top).isEmpty()) << top->text().toStdString();
-    EXPECT_FALSE(Tile(form, 0)->isVisible());
+    EXPECT_FALSE(Tile(0)->isVisible());
 }
 
 TEST_F(MainWindow, LoadStepRecordsTheProgramFolder) {
@@ -130,8 +121,8 @@ TEST_F(BoardWidgets, TilesMeetWithoutSeamsOrOverlap) {
     QRegion covered;
     int area = 0;
     for (int16_t i = 1; i <= 8; ++i) {
-        const QRect g = Tile(form, i)->geometry();
-        EXPECT_TRUE(Tile(form, i)->isVisible());
+        const QRect g = Tile(i)->geometry();
+        EXPECT_TRUE(Tile(i)->isVisible());
         EXPECT_EQ(g.topLeft(), QPoint(qRound(s.PosX[i] * 1585 / 15.0), qRound(s.PosY[i] * 1445 / 15.0)));
         covered += g;
         area += g.width() * g.height();
@@ -153,12 +144,12 @@ TEST_F(BoardWidgets, EveryMouseButtonSlidesARealTile) {
         const int16_t tile = NeighbourOfGap();
         ASSERT_NE(tile, 0);
         const int16_t gapX = state.SpaceX, gapY = state.SpaceY;
-        QTest::mousePress(Tile(form, tile), button, Qt::NoModifier, QPoint(5, 5));
+        QTest::mousePress(Tile(tile), button, Qt::NoModifier, QPoint(5, 5));
         ++moves;
         EXPECT_EQ(state.PosX[tile], gapX);
         EXPECT_EQ(state.PosY[tile], gapY);
         EXPECT_EQ(form.windowTitle(), QStringLiteral("%1回目").arg(moves));
-        QTest::mouseRelease(Tile(form, tile), button, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseRelease(Tile(tile), button, Qt::NoModifier, QPoint(5, 5));
     }
     EXPECT_EQ(sound.calls.back(), "WavePlay " + session.globals.AppDir + "Pop.wav");
 }
@@ -169,11 +160,11 @@ TEST_F(BoardWidgets, PieceIsTheSourceRectangleRenderedAtTheTileSize) {
         for (int x = 0; x < 300; ++x) picture.setPixel(x, y, qRgb(x < 100 ? 255 : 0, y < 67 ? 255 : 0, 0));
     for (int i = 0; i < 600; ++i) random.script.push_back(0.0f);  // keep the board solved
     StartOn(picture, 0);
-    const QImage piece = Tile(form, 1)->Piece();
+    const QImage piece = Tile(1)->Piece();
     EXPECT_EQ(piece.size(), QSize(100, 67));
     EXPECT_EQ(piece.pixel(50, 30), qRgb(255, 255, 0));
-    const QImage shown = Tile(form, 1)->grab().toImage();
-    EXPECT_EQ(shown.size(), Tile(form, 1)->size() * Tile(form, 1)->devicePixelRatioF());
+    const QImage shown = Tile(1)->grab().toImage();
+    EXPECT_EQ(shown.size(), Tile(1)->size() * Tile(1)->devicePixelRatioF());
     EXPECT_EQ(QColor(shown.pixel(shown.width() / 2, shown.height() / 2)), QColor(255, 255, 0));
 }
 
@@ -181,11 +172,11 @@ TEST_F(BoardWidgets, ThinAndEmptyPicturesStillGiveEveryTileSomething) {
     QImage thin(1, 4000, QImage::Format_RGB32);
     thin.fill(Qt::green);
     StartOn(thin, 3);
-    for (int16_t i = 1; i <= 35; ++i) EXPECT_FALSE(Tile(form, i)->Piece().isNull()) << i;
+    for (int16_t i = 1; i <= 35; ++i) EXPECT_FALSE(Tile(i)->Piece().isNull()) << i;
     form.m1b_Click();
     StartOn(QImage(), 0);  // a tile with nothing to show is black, not a crash
-    EXPECT_TRUE(Tile(form, 1)->Piece().isNull());
-    Tile(form, 1)->grab();
+    EXPECT_TRUE(Tile(1)->Piece().isNull());
+    Tile(1)->grab();
 }
 
 TEST_F(BoardWidgets, PiecesOfAHugePictureAreNoLargerThanATileCanShow) {
@@ -197,13 +188,13 @@ TEST_F(BoardWidgets, PiecesOfAHugePictureAreNoLargerThanATileCanShow) {
     qreal ratio = 1;
     for (const QScreen* screen : QGuiApplication::screens()) ratio = std::max(ratio, screen->devicePixelRatio());
     for (int16_t i = 1; i <= 8; ++i) {
-        const QImage piece = Tile(form, i)->Piece();
-        EXPECT_LE(piece.width(), std::ceil(Tile(form, i)->width() * ratio)) << i;
-        EXPECT_LE(piece.height(), std::ceil(Tile(form, i)->height() * ratio)) << i;
+        const QImage piece = Tile(i)->Piece();
+        EXPECT_LE(piece.width(), std::ceil(Tile(i)->width() * ratio)) << i;
+        EXPECT_LE(piece.height(), std::ceil(Tile(i)->height() * ratio)) << i;
     }
     // Still the same part of the picture: the first row of pieces runs from
     // red into green, the last from blue into white.
-    const QImage first = Tile(form, 1)->Piece(), last = Tile(form, 7)->Piece();
+    const QImage first = Tile(1)->Piece(), last = Tile(7)->Piece();
     EXPECT_EQ(QColor(first.pixel(0, 0)), QColor(Qt::red));
     EXPECT_EQ(QColor(first.pixel(0, first.height() - 1)), QColor(Qt::green));
     EXPECT_EQ(QColor(last.pixel(0, 0)), QColor(Qt::blue));
@@ -218,7 +209,7 @@ TEST_F(BoardWidgets, GameOverResetFromInsideTheClickedTileIsSafe) {
     StartOn(picture, 0);
     QPointer<mainwindow::TileWidget> last;
     for (int move = 0; move < 6; ++move) {
-        last = Tile(form, NeighbourOfGap());
+        last = Tile(NeighbourOfGap());
         QTest::mousePress(last.data(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
     }
     ASSERT_EQ(services.Shown().size(), 1u);
@@ -229,7 +220,7 @@ TEST_F(BoardWidgets, GameOverResetFromInsideTheClickedTileIsSafe) {
     EXPECT_FALSE(last->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(last.isNull());  // ...then gone
-    for (int16_t i = 1; i <= 8; ++i) EXPECT_EQ(Tile(form, i), nullptr);
+    for (int16_t i = 1; i <= 8; ++i) EXPECT_EQ(Tile(i), nullptr);
     EXPECT_EQ(services.EndProcessCalls(), 0);
 }
 
@@ -266,7 +257,7 @@ TEST(MovePainting, TheSlidTileIsOnScreenBeforeTheClickSoundBlocks) {
     QCoreApplication::processEvents();  // the board as the player first sees it
 
     // Tile 8 slides right into the gap in the bottom-right cell.
-    QTest::mousePress(Tile(form, 8), Qt::LeftButton);
+    QTest::mousePress(form.findChild<mainwindow::TileWidget*>(QStringLiteral("canv8")), Qt::LeftButton);
     ASSERT_FALSE(sound.seen.isNull());
     const QPoint gapCentre = Board(form)->mapTo(&form, QPoint(264, 241));
     const qreal dpr = sound.seen.devicePixelRatio();
@@ -277,7 +268,7 @@ TEST_F(BoardWidgets, HelpAndAboutLeaveAGameAlone) {
     QImage picture(90, 90, QImage::Format_RGB32);
     picture.fill(Qt::gray);
     StartOn(picture, 1);
-    QTest::mousePress(Tile(form, NeighbourOfGap()), Qt::LeftButton);
+    QTest::mousePress(Tile(NeighbourOfGap()), Qt::LeftButton);
     const engine::GameState before = state;
     const QString title = form.windowTitle();
     form.m5a_Click();
@@ -291,7 +282,7 @@ TEST_F(BoardWidgets, HelpAndAboutLeaveAGameAlone) {
     EXPECT_EQ(after.MoveCount, before.MoveCount);
     EXPECT_EQ(after.DivCount, 4);
     EXPECT_EQ(form.windowTitle(), title);
-    for (int16_t i = 1; i <= 15; ++i) EXPECT_TRUE(Tile(form, i)->isVisible());
+    for (int16_t i = 1; i <= 15; ++i) EXPECT_TRUE(Tile(i)->isVisible());
     if (QWidget* about = testsupport::OpenWindow<dialogs::AboutWindow>()) about->close();
 }
 
