@@ -64,7 +64,7 @@ cpu_percent() {
   before=$(cpu_ticks "$pid")
   sleep "$seconds"
   after=$(cpu_ticks "$pid")
-  awk -v d=$((after - before)) -v t="$ticks" -v s="$seconds" 'BEGIN {printf "%.2f", 100 * d / t / s}'
+  awk -v d=$((after - before)) -v t="$ticks" -v s="$seconds" 'BEGIN {printf "%.2f\n", 100 * d / t / s}'
 }
 
 # Milliseconds from exec to the first top-level window mapped on the screen.
