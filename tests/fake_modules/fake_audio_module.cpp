@@ -1,6 +1,11 @@
 // Stand-ins for libpernoka_audio.so, for the tests of the loader: one that
 // records every call it is handed, one of another version, one without the
-// entry at all.
+// entry at all. The entry of the working one can be held (see GatedEntry) so
+// a test sees the loader while the load is still under way.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -35,6 +40,19 @@ constexpr int kVersion = platform::audio::kAudioModuleVersion + 1;
 constexpr int kVersion = platform::audio::kAudioModuleVersion;
 #endif
 
+// While FAKE_AUDIO_MODULE_GATE names a FIFO, the entry returns only once the
+// test has opened and closed its other end. Held here rather than in a
+// constructor, so the dynamic loader's lock is free meanwhile.
+[[maybe_unused]] void GatedEntry() {
+    const char* gate = std::getenv("FAKE_AUDIO_MODULE_GATE");
+    if (!gate) return;
+    const int fd = open(gate, O_RDONLY);
+    if (fd < 0) return;
+    char byte;
+    while (read(fd, &byte, 1) > 0) {}
+    close(fd);
+}
+
 const platform::audio::AudioModule kModule = {kVersion, SendString, PlaySound, PrepareTune, Shutdown};
 
 }  // namespace
@@ -42,5 +60,8 @@ const platform::audio::AudioModule kModule = {kVersion, SendString, PlaySound, P
 extern "C" const std::vector<std::string>* fake_audio_module_calls() { return &Calls(); }
 
 #ifndef FAKE_NO_ENTRY
-extern "C" const platform::audio::AudioModule* pernoka_audio_module() { return &kModule; }
+extern "C" const platform::audio::AudioModule* pernoka_audio_module() {
+    GatedEntry();
+    return &kModule;
+}
 #endif

@@ -4,7 +4,10 @@
 #include "platform/audio_loader/audio_module_loader.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <condition_variable>
 #include <deque>
@@ -55,12 +58,42 @@ const std::vector<std::string>* CallsOf(const char* path) {
 }
 
 // A copy of the working stand-in of its own, so each test sees it loaded
-// (or not) by itself, whatever other tests in the process did.
+// (or not) by itself, whatever other tests in the process did. Every call
+// makes a new file: a module stays loaded for the life of the process, so a
+// repeated test must neither reuse its name nor write over its pages.
 std::string FreshWorkingModule(const char* name) {
-    const std::string copy = testing::TempDir() + name + std::string(".so");
+    static int made = 0;
+    const std::string copy =
+        testing::TempDir() + name + std::to_string(getpid()) + "_" + std::to_string(++made) + ".so";
     std::filesystem::copy_file(FAKE_AUDIO_MODULE_WORKING, copy, std::filesystem::copy_options::overwrite_existing);
     return copy;
 }
+
+// Keeps the working stand-in's load under way until Open(), so what the
+// loader does meanwhile does not depend on how fast the worker is.
+class LoadGate {
+public:
+    LoadGate() : path_(testing::TempDir() + "audio_module_load_gate") {
+        std::remove(path_.c_str());
+        EXPECT_EQ(mkfifo(path_.c_str(), 0600), 0);
+        setenv("FAKE_AUDIO_MODULE_GATE", path_.c_str(), 1);
+    }
+    ~LoadGate() {
+        unsetenv("FAKE_AUDIO_MODULE_GATE");
+        std::remove(path_.c_str());
+    }
+    LoadGate(const LoadGate&) = delete;
+    LoadGate& operator=(const LoadGate&) = delete;
+    // Waits until the load has reached the gate, and lets it through.
+    void Open() {
+        const int fd = open(path_.c_str(), O_WRONLY);
+        ASSERT_GE(fd, 0);
+        close(fd);
+    }
+
+private:
+    const std::string path_;
+};
 
 long Send(AudioModuleLoader& loader, const std::string& command) { return loader.SendString(command, nullptr, 0); }
 
@@ -124,6 +157,7 @@ TEST(AudioModuleLoader, AFileThatDoesNotLoadIsReportedWithTheLoadersWords) {
 
 TEST(AudioModuleLoader, CommandsSentWhileItLoadsReachTheModuleInOrder) {
     const std::string module = FreshWorkingModule("held_back");
+    LoadGate gate;  // outlives the loader, whose worker it may hold
     PostedWork ui;
     AudioModuleLoader loader(module, ui.Poster());
     // The game's MidiPlay: the first open brings the module in; nothing waits.
@@ -132,8 +166,11 @@ TEST(AudioModuleLoader, CommandsSentWhileItLoadsReachTheModuleInOrder) {
     EXPECT_EQ(Send(loader, "open \"/a/QUIL9702.mid\" type sequencer alias midifile"), platform::kMciOk);
     Send(loader, "play midifile from 0");
     char reply[16] = "blanks";
-    loader.SendString("status midifile mode", reply, 15);  // the watch may ask before it is there
-    ui.RunNext();                                          // loaded: what was held back is handed over
+    // The watch may ask before it is there: nobody knows the tune yet.
+    EXPECT_NE(loader.SendString("status midifile mode", reply, 15), platform::kMciOk);
+    EXPECT_STREQ(reply, "blanks");
+    gate.Open();
+    ui.RunNext();  // loaded: what was held back is handed over
     const auto* calls = CallsOf(module.c_str());
     ASSERT_NE(calls, nullptr);
     const std::vector<std::string> delivered(calls->begin(), calls->end());
@@ -148,6 +185,7 @@ TEST(AudioModuleLoader, CommandsSentWhileItLoadsReachTheModuleInOrder) {
     const std::vector<std::string> rest(calls->begin() + 2, calls->end());
     EXPECT_EQ(rest, (std::vector<std::string>{"mci status midifile mode", "wave /a/Pop.wav", "prepare /a/QUIL9702.mid",
                                               "shutdown"}));
+    std::remove(module.c_str());  // its pages stay mapped
 }
 
 TEST(AudioModuleLoader, StoppingSoundsThatNeverPlayedLoadsNothing) {
@@ -161,6 +199,7 @@ TEST(AudioModuleLoader, StoppingSoundsThatNeverPlayedLoadsNothing) {
     EXPECT_TRUE(loader.PlaySound(nullptr, 0));
     loader.Shutdown();
     EXPECT_EQ(CallsOf(module.c_str()), nullptr) << "the module was loaded";
+    std::remove(module.c_str());
 }
 
 }  // namespace
