@@ -80,6 +80,9 @@ start_x() {
 }
 
 # A private PulseAudio with one null sink named $1, the default, for SDL.
+# Without rewinds: a sink that rewinds hands its monitor two-second blocks
+# mixed before a new stream came, so a short sound's start could be missing
+# from the recording.
 start_pulse() {
   local sink=$1
   export HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run" PULSE_SERVER="unix:$WORK/pulse.socket"
@@ -87,7 +90,7 @@ start_pulse() {
   chmod 700 "$XDG_RUNTIME_DIR"
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
     --load="module-native-protocol-unix socket=$WORK/pulse.socket auth-anonymous=1" \
-    --load="module-null-sink sink_name=$sink" --load="module-always-sink" >"$WORK/pulse.log" 2>&1 &
+    --load="module-null-sink sink_name=$sink norewinds=1" --load="module-always-sink" >"$WORK/pulse.log" 2>&1 &
   PULSE_PID=$!
   WAIT_TRIES=50 wait_for_quietly silently pactl info || fail "PulseAudio did not start: $(tail -3 "$WORK/pulse.log")"
   pactl set-default-sink "$sink"
