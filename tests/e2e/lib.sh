@@ -165,6 +165,31 @@ focus() {
 # Keys to the focused window, a little apart so each is handled before the next.
 keys() { xdotool key --delay 60 "$@"; }
 
+# The colour of selected text in Qt's Fusion style.
+SELECTION_COLOUR="#308CC6"
+text_selected_in() {
+  local colours
+  import -window "$1" "$WORK/selection.png" 2>/dev/null || return 1
+  colours=$(convert "$WORK/selection.png" -format %c histogram:info:-) || return 1
+  grep -qi "$SELECTION_COLOUR" <<<"$colours"
+}
+no_text_selected_in() { ! text_selected_in "$1"; }
+
+# Types one digit into the options window, whose box opens with its "15"
+# selected. A key that comes before the window is ready for keys is lost,
+# so the digit goes again until the selection is gone, which only a key
+# that replaced it can do.
+type_option_digit() {
+  local id=$1 digit=$2 attempt
+  wait_for "the options box shows no selected number" text_selected_in "$id"
+  for attempt in 1 2 3 4 5; do
+    focus "$id"
+    keys "$digit"
+    WAIT_TRIES=10 wait_for_quietly no_text_selected_in "$id" && return 0
+  done
+  fail "the options box did not take $digit"
+}
+
 # Opens the menu at this place on the bar with the keyboard (Alt, then
 # Right) and picks its n-th item, separators not counted; n = 0 picks a
 # command that stands right on the bar.

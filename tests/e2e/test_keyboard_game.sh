@@ -11,8 +11,7 @@ win=$(wait_window "$TITLE")
 
 pick_menu "$win" "$MENU_OPTIONS" 0   # ｵﾌﾟｼｮﾝ
 options=$(wait_other_window "$win") || fail "the options window did not open"
-focus "$options"
-keys 1                               # replaces the selected "15"
+type_option_digit "$options" 1       # replaces the selected "15"
 keys Return                          # Enter moves the focus to ＯＫ...
 keys Return                          # ...where Enter presses it
 wait_alone "$win" "the options window did not close"
