@@ -23,13 +23,15 @@ record() {
 # Seconds recorded so far: 44100 frames of 4 bytes a second.
 recorded_seconds() { awk -v b="$(stat -c %s "$WORK/$1.wav")" 'BEGIN { printf "%.2f", (b - 44) / 176400 }'; }
 recorded_past() { awk -v s="$(recorded_seconds "$1")" -v t="$2" 'BEGIN { exit !(s >= t) }'; }
-# Stops the recorder; prints the recording's peak level, 0 to 1.
+# The peak level of a sound file, 0 to 1.
+peak_of() { sox "$1" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}'; }
+# Stops the recorder; prints the recording's peak level.
 stop_recording() {
   kill -INT "$RECORD_PID" 2>/dev/null || true
   wait "$RECORD_PID" 2>/dev/null || true
   RECORD_PID=
   [ -n "${E2E_DEBUG:-}" ] && sox "$WORK/$1.wav" -n stat >&2
-  sox "$WORK/$1.wav" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}'
+  peak_of "$WORK/$1.wav"
 }
 loud() { awk -v peak="$1" 'BEGIN { exit !(peak > 0.02) }'; }
 
@@ -71,7 +73,7 @@ wait_for "the recording does not grow" recorded_past clicks "$past"
 peak=$(stop_recording clicks)
 loud "$peak" || fail "the click is silent (peak $peak); the program said: $(tail -n 3 "$WORK/app.log")"
 # The whole click, its loudest part included, not just its tail.
-own=$(sox "$WORK/app/Pop.wav" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')
+own=$(peak_of "$WORK/app/Pop.wav")
 awk -v p="$peak" -v o="$own" 'BEGIN { exit !(p >= 0.9 * o) }' || fail "the click was cut (peak $peak of $own)"
 note "click peak $peak of $own"
 echo "1 passed, 0 failed"
