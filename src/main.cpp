@@ -5,7 +5,6 @@
 
 #include "mainwindow/app_icon.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/picture_select.h"
 #include "platform/app_setup.h"
 #include "platform/audio/audio.h"
 #include "platform/clock_random.h"
@@ -32,16 +31,19 @@ int main(int argc, char** argv) {
     platform::PrepareJapaneseApplication();
     QApplication::setWindowIcon(mainwindow::AppIcon());
 
-    // The audio thread must be stopped before the process goes.
+    // Threads: the audio engine's threads post into Qt, so audio must shut
+    // down before QApplication goes. Both ways out do so: the process's end
+    // through the services (Exit, closing the main window) shuts it down
+    // before _exit, and a return from the event loop shuts it down below,
+    // while `app` still lives.
     platform::DesktopServices services([] { platform::ShutdownAudio(); });
     std::unique_ptr<sound::Module1Sound> sound = sound::CreateSystemSound();
     platform::ClockRandom random;
-    mainwindow::Session session;
-    mainwindow::Form1 form1(session, *sound, random, services);
+    mainwindow::Form1 form1(*sound, random, services);
     form1.show();
     // A file named on the command line is the first choice of picture, made
     // before any game could start.
-    if (command.pictureFile) mainwindow::ChoosePictureFile(session, services, *command.pictureFile);
+    if (command.pictureFile) form1.Pictures().ChooseFile(*command.pictureFile);
     const int status = app.exec();
     platform::ShutdownAudio();
     return status;

@@ -1,15 +1,14 @@
+// The about window: its design, the logo's timer, the mail link and "OK".
 #include "dialogs/about_window.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
 #include "dialogs/mail_link.h"
 #include "dialogs/stretched_image.h"
 #include "dialogs/window_frame.h"
-#include "engine/data_files.h"
 #include "engine/texts.h"
 #include "platform/services.h"
 #include "platform/twips.h"
@@ -22,11 +21,6 @@ namespace dialogs {
 namespace {
 
 const QColor kLightGrey(192, 192, 192);
-
-QPointer<AboutWindow>& Instance() {
-    static QPointer<AboutWindow> window;
-    return window;
-}
 
 void PaintLightGrey(QWidget* widget) {
     QPalette palette = widget->palette();
@@ -50,7 +44,6 @@ QImage LogoPicture(int index) {
 }
 
 AboutWindow::AboutWindow(platform::Services& services) : QDialog(nullptr), services_(services) {
-    setAttribute(Qt::WA_DeleteOnClose);
     SetFixedDialogFrame(this, 2910, 2790);
     PaintLightGrey(this);
     QFont font(QStringLiteral("ＭＳ ゴシック"), 9, QFont::Normal);
@@ -73,7 +66,7 @@ AboutWindow::AboutWindow(platform::Services& services) : QDialog(nullptr), servi
     Label6_->setObjectName(QStringLiteral("Label6"));
     MakeLabel(fraAbout, Label6_, 180, 1860, 2475, 195);
     Label6_->setToolTip(QStringLiteral("作者へメールを送信します。"));
-    Label6_->OnClick([this] { Label6_Click(); });
+    connect(Label6_, &MailLink::clicked, this, &AboutWindow::Label6_Click);
 
     cmdAbout_ = new QPushButton(QStringLiteral("OK"), this);
     cmdAbout_->setObjectName(QStringLiteral("cmdAbout"));
@@ -81,7 +74,6 @@ AboutWindow::AboutWindow(platform::Services& services) : QDialog(nullptr), servi
     // The default and the cancel button: the dialog presses it on Enter, and
     // Esc rejects the dialog, which closes it the same way.
     cmdAbout_->setDefault(true);
-    cmdAbout_->setFocus(Qt::OtherFocusReason);
     connect(cmdAbout_, &QPushButton::clicked, this, &AboutWindow::cmdAbout_Click);
 
     for (int i = 1; i <= kLogoFrames; ++i) imgLogo_[i] = LogoPicture(i);
@@ -90,14 +82,24 @@ AboutWindow::AboutWindow(platform::Services& services) : QDialog(nullptr), servi
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(kLogoIntervalMs);
     connect(Timer1_, &QTimer::timeout, this, &AboutWindow::Timer1_Timer);
+    // Closed, the window is unloaded: the logo stands still.
+    connect(this, &QDialog::finished, Timer1_, &QTimer::stop);
+}
 
-    Form_Load();
-    // Enabled in the design: the timer runs from load until the window goes.
-    Timer1_->start();
+void AboutWindow::Open() {
+    if (!isVisible()) {
+        LogoFrame_ = 0;
+        Form_Load();
+        // Enabled in the design: the timer runs from load until the window
+        // is closed.
+        Timer1_->start();
+    }
+    ShowOrBringForward(this);
 }
 
 void AboutWindow::Form_Load() {
     imgLogoWk_->SetPicture(imgLogo_[1]);
+    cmdAbout_->setFocus(Qt::OtherFocusReason);
     CentreOnScreen(this);
 }
 
@@ -110,15 +112,5 @@ void AboutWindow::Timer1_Timer() {
 void AboutWindow::Label6_Click() { services_.OpenUrl(std::string("mailto:") + kAuthorMail); }
 
 void AboutWindow::cmdAbout_Click() { close(); }
-
-AboutWindow* ShowAboutWindow(platform::Services& services) {
-    if (!Instance()) Instance() = new AboutWindow(services);
-    ShowOrBringForward(Instance());
-    return Instance();
-}
-
-void OpenHelp(const std::string& appDir, platform::Services& services) {
-    services.ShellExecuteOpen(appDir + engine::file::kHelp);
-}
 
 }  // namespace dialogs

@@ -1,12 +1,11 @@
 #pragma once
-// The about window frmAbout, with its four-frame logo, and the help command.
-// Its controls carry their design names as object names (imgLogoWk, Label6,
-// cmdAbout, Timer1).
+// The about window frmAbout, with its four-frame logo and the mail link. The
+// main window keeps the one modeless instance. Its controls carry their
+// design names as object names (imgLogoWk, Label6, cmdAbout, Timer1).
 #include <QDialog>
 #include <QImage>
 #include <array>
 #include <cstdint>
-#include <string>
 
 class QLabel;
 class QPushButton;
@@ -29,6 +28,10 @@ class AboutWindow : public QDialog {
 public:
     explicit AboutWindow(platform::Services& services);
 
+    // Loads the window if it is not open, from logo frame 1 with the timer
+    // running, otherwise only brings it forward.
+    void Open();
+
     void Form_Load();
     void Timer1_Timer();
     void Label6_Click();
@@ -46,12 +49,5 @@ private:
 
 // Logo frame 1..4 as stored with the window; a null image for other numbers.
 QImage LogoPicture(int index);
-
-// The "about..." command: loads the window if it is not open, otherwise only
-// brings it forward.
-AboutWindow* ShowAboutWindow(platform::Services& services);
-
-// The "help" command: opens appDir + "Tez.hlp"; a missing file shows nothing.
-void OpenHelp(const std::string& appDir, platform::Services& services);
 
 }  // namespace dialogs

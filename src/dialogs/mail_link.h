@@ -3,7 +3,6 @@
 // click when the button is released over it. Assistive tools see a link,
 // named by its text, whose press is the same click.
 #include <QLabel>
-#include <functional>
 
 namespace dialogs {
 
@@ -13,16 +12,17 @@ class MailLink : public QLabel {
 public:
     MailLink(const QString& text, QWidget* parent);
 
-    void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
     // Follows the link, as a click on it does.
-    void Activate();
+    Q_INVOKABLE void Press();
+
+signals:
+    void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    std::function<void()> onClick_;
     bool pressed_ = false;
 };
 

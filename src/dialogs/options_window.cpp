@@ -1,15 +1,16 @@
+// The options window: its design, the box and its keys, and "ＯＫ".
 #include "dialogs/options_window.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
 #include "dialogs/window_frame.h"
+#include "engine/game_state.h"
 #include "engine/texts.h"
 #include "platform/services.h"
 #include "platform/twips.h"
@@ -17,17 +18,7 @@
 namespace dialogs {
 namespace {
 
-constexpr int16_t kEnter = 13;
 constexpr int kMaxDigits = 2;
-
-// Queued Tab keystrokes arrive as this event, like keys typed after the
-// current one: the key in hand is handled before the focus moves.
-const QEvent::Type kQueuedTab = static_cast<QEvent::Type>(QEvent::registerEventType());
-
-QPointer<OptionsWindow>& Instance() {
-    static QPointer<OptionsWindow> window;
-    return window;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -45,9 +36,7 @@ QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int widt
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(engine::Globals& globals, platform::Services& services)
-    : QDialog(nullptr), globals_(globals), services_(services) {
-    setAttribute(Qt::WA_DeleteOnClose);
+OptionsWindow::OptionsWindow(platform::Services& services) : QDialog(nullptr), services_(services) {
     SetFixedDialogFrame(this, 2460, 1110);
 
     MakeLabel(this, "シャフルするタイミング", 0, 0, 1905, 225);
@@ -77,26 +66,28 @@ OptionsWindow::OptionsWindow(engine::Globals& globals, platform::Services& servi
     setTabOrder(txtClickSu_, cmdOK_);
 
     connect(cmdOK_, &QPushButton::clicked, this, &OptionsWindow::cmdOK_Click);
-    Form_Load();
+    // Enter in the box moves on to ＯＫ once the key has been handled, so
+    // the same Enter does not reach ＯＫ as well.
+    connect(txtClickSu_, &QLineEdit::returnPressed, this, &OptionsWindow::txtClickSu_LostFocus,
+            Qt::QueuedConnection);
+    // Leaving the box for another control of this window; leaving the window
+    // or opening the box's context menu is not leaving the box.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (old == txtClickSu_ && now && now != txtClickSu_ && now->window() == this) txtClickSu_LostFocus();
+    });
 }
 
-OptionsWindow::~OptionsWindow() {
-    // The children outlive this part of the window while they are destroyed.
-    for (QWidget* child : findChildren<QWidget*>()) child->removeEventFilter(this);
+void OptionsWindow::Open() {
+    if (!isVisible()) Form_Load();
+    ShowOrBringForward(this);
 }
 
 void OptionsWindow::Form_Load() {
-    // KeyPreview: the window sees every key before the control with the focus.
-    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
     // The start-up value, not the value in force.
     txtClickSu_->setText(QStringLiteral("15"));
     txtClickSu_->setSelection(0, static_cast<int>(txtClickSu_->text().size()));
     txtClickSu_->setFocus(Qt::OtherFocusReason);
     CentreOnScreen(this);
-}
-
-void OptionsWindow::Form_KeyPress(int16_t& KeyAscii) {
-    if (KeyAscii == kEnter) SendTab();
 }
 
 void OptionsWindow::txtClickSu_LostFocus() { cmdOK_->setFocus(Qt::OtherFocusReason); }
@@ -105,71 +96,28 @@ void OptionsWindow::cmdOK_Click() {
     const QString text = txtClickSu_->text();
     if (!text.isEmpty()) {
         const int value = text.toInt();
-        if (value < engine::kClickSuMin || value > engine::kClickSuMax) {
+        if (!engine::IsClickSu(value)) {
             services_.MsgBox(engine::text::kClickSuRange, platform::MsgButtons::Ok, engine::text::kErrorTitle);
             txtClickSu_->setFocus(Qt::OtherFocusReason);
             txtClickSu_->selectAll();
             return;
         }
-        globals_.ClickSu = static_cast<int16_t>(value);
+        emit clickSuChosen(value);
     }
     close();
-}
-
-void OptionsWindow::SendTab() { QCoreApplication::postEvent(this, new QEvent(kQueuedTab)); }
-
-bool OptionsWindow::event(QEvent* event) {
-    if (event->type() != kQueuedTab) return QDialog::event(event);
-    QWidget* target = focusWidget() ? focusWidget() : this;
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
-    QCoreApplication::sendEvent(target, &press);
-    QCoreApplication::sendEvent(target, &release);
-    return true;
-}
-
-bool OptionsWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        if (text.size() == 1) {
-            int16_t KeyAscii = static_cast<int16_t>(text.at(0).unicode());
-            Form_KeyPress(KeyAscii);
-        }
-    } else if (event->type() == QEvent::FocusOut && watched == txtClickSu_) {
-        // Leaving the window or opening the box's context menu is not
-        // leaving the box.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) txtClickSu_LostFocus();
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void OptionsWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            // Elsewhere the queued Tab of Form_KeyPress does the work.
+            // In the box, returnPressed does the work.
             if (focusWidget() == cmdOK_) cmdOK_->click();
             event->accept();
             return;
         case Qt::Key_Escape: event->accept(); return;
         default: QDialog::keyPressEvent(event);
     }
-}
-
-void m8_Click(const engine::GameState& state, engine::Globals& globals, platform::Services& services) {
-    if (state.ShuffleLimit > 0) {
-        services.MsgBox(engine::text::kGameRunning, platform::MsgButtons::Ok, engine::text::kErrorTitle);
-        return;
-    }
-    ShowOptionsWindow(globals, services);
-}
-
-OptionsWindow* ShowOptionsWindow(engine::Globals& globals, platform::Services& services) {
-    if (!Instance()) Instance() = new OptionsWindow(globals, services);
-    ShowOrBringForward(Instance());
-    return Instance();
 }
 
 }  // namespace dialogs

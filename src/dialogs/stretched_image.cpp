@@ -1,3 +1,4 @@
+// The image control: a picture stretched over the whole rectangle.
 #include "dialogs/stretched_image.h"
 
 #include <QPaintEngine>

@@ -1,3 +1,4 @@
+// Tile sizes, home cells, piece rectangles and the shuffle's arithmetic.
 #include "engine/board_geometry.h"
 
 #include <algorithm>

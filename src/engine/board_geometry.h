@@ -2,9 +2,14 @@
 // The arithmetic of laying out a board, kept apart so it can be checked alone.
 #include <cstdint>
 
-#include "window_port.h"
 
 namespace engine {
+
+// A rectangle of the picture, in its pixels.
+struct PieceRect {
+    int32_t x = 0, y = 0, width = 0, height = 0;
+    bool operator==(const PieceRect&) const = default;
+};
 
 struct TileSize {
     float width = 0, height = 0;  // twips, whole numbers

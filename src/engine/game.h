@@ -1,16 +1,28 @@
 #pragma once
-// The puzzle engine: starting a board, the tile click, Reset and Exit.
-// Runs on the UI thread; every call runs to completion.
-#include "game_state.h"
-#include "random_source.h"
-#include "sound_port.h"
-#include "window_port.h"
+// The puzzle engine: the one owner of the game state and the shared globals.
+// Every command that changes them is here; other layers read the state and
+// ask whether a game is on. Runs on the UI thread; every call runs to
+// completion.
+#include <string>
+
+#include "engine/game_state.h"
+#include "engine/random_source.h"
+#include "engine/sound_port.h"
+#include "engine/window_port.h"
 
 namespace engine {
 
 class Game {
 public:
-    Game(GameState& state, Globals& globals, WindowPort& window, SoundPort& sound, RandomSource& random);
+    Game(WindowPort& window, SoundPort& sound, RandomSource& random);
+
+    // The main window's load step: the program's folder (ending in '/') and
+    // the start values of the state and the option.
+    void Load(std::string appDir);
+
+    // A game is on from a start until the next reset: a board is out. Every
+    // command that is refused during a game asks this.
+    bool IsOn() const;
 
     // Start commands "３分割".."６分割", Index 0..3.
     void m1a_Click(int16_t Index);
@@ -23,18 +35,26 @@ public:
     // Exit: asks, then ends the process or resets.
     void m4_Click();
 
+    // The window has tried to load the picture at path for the next game:
+    // the path is kept either way, and a loaded picture lets a game start.
+    void PictureChosen(std::string path, bool loaded);
+    // The ＢＧＭ switch: on (re)starts the tune, off silences every sound.
+    void SwitchSound(bool on);
+    // The options window's "ＯＫ": a value outside 1..99 is refused (false)
+    // and changes nothing.
+    bool StoreClickSu(int value);
+
     const GameState& State() const { return state_; }
+    const Globals& Shared() const { return globals_; }
 
 private:
-    bool IsNextToGap(int16_t index) const;
-    void SlideIntoGap(int16_t index);
     void CountMove();
     void Reshuffle();
     void GameOver();
     void ShowMoveCount();
 
-    GameState& state_;
-    Globals& globals_;
+    GameState state_;
+    Globals globals_;
     WindowPort& window_;
     SoundPort& sound_;
     RandomSource& random_;

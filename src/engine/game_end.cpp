@@ -1,4 +1,6 @@
 // Reset and Exit.
+#include <utility>
+
 #include "engine/game.h"
 #include "engine/msgbox_codes.h"
 #include "engine/texts.h"
@@ -6,8 +8,16 @@
 namespace engine {
 
 void Game::m1b_Click() {
-    for (int16_t i = 1; i <= state_.DivCount * state_.DivCount - 1; ++i) window_.UnloadTile(i);
-    ClearGame(state_);
+    // Every field goes back to its start value, except where the tiles and
+    // the gap stood, the sound switch and the path of the picture chosen
+    // last, which a new game does not need cleared.
+    GameState cleared;
+    cleared.board = state_.board;
+    cleared.board.DivCount = 0;
+    cleared.BgmOn = state_.BgmOn;
+    cleared.PicturePath = std::move(state_.PicturePath);
+    state_ = std::move(cleared);
+    window_.BoardChanged(state_.board, BoardChange::Cleared, 0);
     ShowMoveCount();
     sound_.MidiStop();
     sound_.WaveStop();

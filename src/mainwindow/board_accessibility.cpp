@@ -1,7 +1,7 @@
+// The board's names for screen readers, and the tiles offered as buttons.
 #include "mainwindow/board_accessibility.h"
 
-#include <QAccessibleWidget>
-
+#include "dialogs/pressable.h"
 #include "mainwindow/tile_widget.h"
 
 namespace mainwindow {
@@ -9,24 +9,10 @@ namespace {
 
 QString CellText(engine::Cell cell) { return QStringLiteral("%1 行 %2 列").arg(cell.row + 1).arg(cell.col + 1); }
 
-// A press through the accessibility interface is the tile's own press, the
-// same one a mouse button or an arrow key gives.
-class TileAccessible final : public QAccessibleWidget {
-public:
-    explicit TileAccessible(TileWidget* tile) : QAccessibleWidget(tile, QAccessible::Button) {}
-
-    QStringList actionNames() const override { return {pressAction()}; }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-    void doAction(const QString& actionName) override {
-        if (actionName == pressAction()) static_cast<TileWidget*>(widget())->Press();
-    }
-};
-
-QAccessibleInterface* TileFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String(TileWidget::staticMetaObject.className())) return nullptr;
-    // The hidden template canv(0) is no tile of the board.
+// The hidden template canv(0) is no tile of the board.
+bool OnTheBoard(QObject* object) {
     auto* tile = qobject_cast<TileWidget*>(object);
-    return tile && tile->Index() > 0 ? new TileAccessible(tile) : nullptr;
+    return tile && tile->Index() > 0;
 }
 
 }  // namespace
@@ -37,12 +23,6 @@ QString TileName(int16_t index, engine::Cell cell) {
 
 QString GapDescription(engine::Cell cell) { return QStringLiteral("空きマス (%1)").arg(CellText(cell)); }
 
-void InstallBoardAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(TileFactory);
-        return true;
-    }();
-    static_cast<void>(installed);
-}
+void InstallBoardAccessibility() { dialogs::OfferPressable(TileWidget::staticMetaObject, QAccessible::Button, OnTheBoard); }
 
 }  // namespace mainwindow

@@ -3,7 +3,7 @@
 #include <QMenuBar>
 #include <optional>
 
-#include "engine/board_cells.h"
+#include "engine/board.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/tile_widget.h"
 
@@ -40,7 +40,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     // The very press a click on the tile makes, so the move is counted,
     // sounded and painted alike; beside the gap's edge there is no tile
     // and, as with a click off the gap, nothing happens.
-    const int16_t index = engine::TileToSlide(session_.state, *direction);
+    const int16_t index = engine::TileToSlide(game_.State().board, *direction);
     if (index == 0) return;
     if (TileWidget* tile = Tile(index)) tile->Press();
 }

@@ -1,8 +1,10 @@
-// The board side of the main window: what the engine asks of it.
+// The board side of the main window: the tiles and the screen reader's
+// description of the gap follow the engine's one notification; the title,
+// the colour, the message box and the end of the process are asked for.
 #include <QPalette>
-#include <cmath>
 
 #include "engine/msgbox_codes.h"
+#include "mainwindow/board_accessibility.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/tile_widget.h"
 #include "platform/device_pixels.h"
@@ -12,63 +14,71 @@
 
 namespace mainwindow {
 
-int32_t Form1::ScaleWidth() const { return board_->width() * platform::kTwipsPerPixel; }
-int32_t Form1::ScaleHeight() const { return board_->height() * platform::kTwipsPerPixel; }
-
-void Form1::SetTemplateSize(float width, float height) {
-    templateWidth_ = width;
-    templateHeight_ = height;
-    canv0_->resize(platform::TwipsRect(0, 0, width, height).size());
+void Form1::BoardChanged(const engine::Board& board, engine::BoardChange change, int16_t tile) {
+    switch (change) {
+        case engine::BoardChange::NewBoard:
+            RemoveTiles();
+            CutTiles(board);
+            break;
+        case engine::BoardChange::Slid: PlaceTile(board, tile); break;
+        case engine::BoardChange::Reshuffled:
+            for (int16_t i = 1; i <= board.DivCount * board.DivCount - 1; ++i) PlaceTile(board, i);
+            break;
+        case engine::BoardChange::Cleared: RemoveTiles(); break;
+    }
+    DescribeGap(board);
 }
 
-// Picture1 is never on screen: it is only the picture the tiles are cut from.
-void Form1::HidePicture() {}
-
-void Form1::LoadTile(int16_t index) {
-    if (index < 1 || index >= engine::kTileSlots) return;
-    if (tiles_[index]) UnloadTile(index);
-    // Only the tile matters: any button, modifier or point of it slides it.
-    auto* tile = new TileWidget(index, board_, [this](int16_t i) { PressTile(i); });
-    tile->setObjectName(QStringLiteral("canv%1").arg(index));
-    tile->setGeometry(QRect(canv0_->pos(), canv0_->size()));
-    tile->hide();
-    tiles_[index] = tile;
-}
-
-void Form1::UnloadTile(int16_t index) {
-    if (index < 1 || index >= engine::kTileSlots || !tiles_[index]) return;
-    TileWidget* tile = tiles_[index];
-    tiles_[index] = nullptr;
-    tile->hide();
-    tile->setObjectName(QString());  // the next board's tile of this number takes the name
-    // The game over resets the board from inside a tile's own press handler:
-    // the widget goes only once that handler has returned to the event loop.
-    tile->deleteLater();
-}
-
-void Form1::ShowTile(int16_t index) {
-    if (TileWidget* tile = Tile(index); tile && index > 0) tile->show();
-}
-
-void Form1::MoveTile(int16_t index, float left, float top) {
-    TileWidget* tile = Tile(index);
-    if (!tile || index == 0) return;
-    tile->setGeometry(platform::TwipsRect(left, top, templateWidth_, templateHeight_));
-    // Tiles only ever stand in whole cells: left and top are multiples of
-    // the tile size.
-    if (templateWidth_ > 0 && templateHeight_ > 0) {
-        tile->SetCell({static_cast<int16_t>(std::lround(left / templateWidth_)),
-                       static_cast<int16_t>(std::lround(top / templateHeight_))});
+void Form1::CutTiles(const engine::Board& board) {
+    const int16_t n = board.DivCount;
+    tileSize_ = engine::TileSizeFor(board_->width() * platform::kTwipsPerPixel,
+                                    board_->height() * platform::kTwipsPerPixel, n);
+    canv0_->resize(platform::TwipsRect(0, 0, tileSize_.width, tileSize_.height).size());
+    const QImage& picture1 = pictures_.Picture1();
+    for (int16_t i = 1; i <= n * n - 1; ++i) {
+        auto* tile = new TileWidget(i, board_);
+        tile->setObjectName(QStringLiteral("canv%1").arg(i));
+        // Only the tile matters: any button, modifier or point of it slides it.
+        connect(tile, &TileWidget::pressed, this,
+                [this](int16_t index) { game_.Canv_MouseDown(index, 0, 0, 0.0f, 0.0f); });
+        tiles_[i] = tile;
+        PlaceTile(board, i);
+        // Each piece is the part of the picture at the tile's home cell. A
+        // tile shows no more pixels than it has on the sharpest screen: a
+        // piece of a huge picture is shrunk to that as it is cut.
+        const engine::PieceRect source =
+            engine::PieceSource(picture1.width(), picture1.height(), n, engine::HomeCell(i, n));
+        tile->SetPiece(platform::CutPiece(picture1, QRect(source.x, source.y, source.width, source.height),
+                                          platform::DevicePixels(tile->size())));
+        tile->show();
     }
 }
 
-void Form1::DrawPiece(int16_t index, const engine::PieceRect& source) {
+void Form1::PlaceTile(const engine::Board& board, int16_t index) {
     TileWidget* tile = Tile(index);
     if (!tile || index == 0) return;
-    // A tile shows no more pixels than it has on the sharpest screen: a
-    // piece of a huge picture is shrunk to that as it is cut, not kept whole.
-    const QRect rect(source.x, source.y, source.width, source.height);
-    tile->SetPiece(platform::CutPiece(session_.picture1, rect, platform::DevicePixels(tile->size())));
+    const engine::Cell cell = engine::CellOf(board, index);
+    tile->setGeometry(platform::TwipsRect(tileSize_.width * static_cast<float>(cell.col),
+                                          tileSize_.height * static_cast<float>(cell.row), tileSize_.width,
+                                          tileSize_.height));
+    tile->SetCell(cell);
+}
+
+void Form1::RemoveTiles() {
+    for (TileWidget*& tile : tiles_) {
+        if (!tile) continue;
+        tile->hide();
+        tile->setObjectName(QString());  // the next board's tile of this number takes the name
+        // The game over resets the board from inside a tile's own press
+        // handler: the widget goes only once that handler has returned to the
+        // event loop.
+        tile->deleteLater();
+        tile = nullptr;
+    }
+}
+
+void Form1::DescribeGap(const engine::Board& board) {
+    board_->setAccessibleDescription(board.DivCount == 0 ? QString() : GapDescription(engine::GapCell(board)));
 }
 
 void Form1::SetCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }

@@ -1,3 +1,4 @@
+// Form1's design, its load and unload steps, and the press of a tile.
 #include "mainwindow/main_window.h"
 
 #include <QCloseEvent>
@@ -5,9 +6,12 @@
 #include <QLayout>
 #include <QScreen>
 
+#include "dialogs/about_window.h"
+#include "dialogs/options_window.h"
 #include "engine/texts.h"
 #include "mainwindow/board_accessibility.h"
 #include "mainwindow/board_size.h"
+#include "mainwindow/picture_view.h"
 #include "mainwindow/tile_widget.h"
 #include "platform/app_dir.h"
 #include "platform/services.h"
@@ -22,11 +26,8 @@ constexpr float kTemplateWidth = 1335, kTemplateHeight = 1305;
 
 }  // namespace
 
-Form1::Form1(Session& session, engine::SoundPort& sound, engine::RandomSource& random, platform::Services& services)
-    : session_(session),
-      services_(services),
-      sound_(sound),
-      game_(session.state, session.globals, *this, sound_, random) {
+Form1::Form1(engine::SoundPort& sound, engine::RandomSource& random, platform::Services& services)
+    : services_(services), sound_(sound), game_(*this, sound_, random), pictures_(game_, services) {
     BuildDesign();
     BuildMenu();
     Form_Load();
@@ -50,21 +51,16 @@ void Form1::BuildDesign() {
     SetBackColor(0x000000);
     sound_.SetSurface(board_);
 
-    canv0_ = new TileWidget(0, board_, nullptr);
+    canv0_ = new TileWidget(0, board_);
     canv0_->setObjectName(QStringLiteral("canv0"));
-    SetTemplateSize(kTemplateWidth, kTemplateHeight);
-    canv0_->move(platform::TwipsRect(kTemplateLeft, kTemplateTop, kTemplateWidth, kTemplateHeight).topLeft());
+    canv0_->setGeometry(platform::TwipsRect(kTemplateLeft, kTemplateTop, kTemplateWidth, kTemplateHeight));
     canv0_->hide();
 }
 
 void Form1::Form_Load() {
-    engine::Globals& globals = session_.globals;
-    globals.AppDir = platform::ProgramFolder();
-    platform::ChDir(globals.AppDir);
-    // A run starts from the start values of the state and of the option.
-    session_.state = engine::GameState{};
-    globals.ClickSu = engine::Globals{}.ClickSu;
-    ShowBgmSwitch(session_.state.BgmOn == 1);
+    game_.Load(platform::ProgramFolder());
+    platform::ChDir(game_.Shared().AppDir);
+    ShowBgmSwitch(game_.State().BgmOn == 1);
 
     // The window grows by the menu bar's height; the client area stays fixed.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -83,32 +79,6 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::Form_Unload() {
     services_.MsgBox(engine::text::kEnding, platform::MsgButtons::Ok, engine::text::kProgramTitle);
     services_.EndProcess();
-}
-
-// The commands that lay out, move or clear tiles leave the gap somewhere new.
-void Form1::m1a_Click(int16_t Index) {
-    game_.m1a_Click(Index);
-    DescribeGap();
-}
-
-void Form1::m1b_Click() {
-    game_.m1b_Click();
-    DescribeGap();
-}
-
-void Form1::m4_Click() {
-    game_.m4_Click();
-    DescribeGap();
-}
-
-void Form1::PressTile(int16_t index) {
-    game_.Canv_MouseDown(index, 0, 0, 0, 0);
-    DescribeGap();
-}
-
-void Form1::DescribeGap() {
-    const engine::GameState& state = session_.state;
-    board_->setAccessibleDescription(state.DivCount == 0 ? QString() : GapDescription({state.SpaceX, state.SpaceY}));
 }
 
 TileWidget* Form1::Tile(int16_t index) const {

@@ -1,39 +1,46 @@
 #pragma once
-// Form1: the main window, its menu tree, the board and the game it runs.
+// Form1: the main window, its menu tree, the board it shows and the windows
+// it opens. The game itself is engine::Game, which this window owns and
+// shows. menu_tree.cpp is the key from each menu caption to its handler.
 #include <QAction>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 #include "engine/game.h"
 #include "mainwindow/move_painting_sound.h"
-#include "mainwindow/session.h"
+#include "mainwindow/picture_select.h"
 #include "sound/bgm_switch.h"
 
 namespace platform {
 class Services;
 }
+namespace dialogs {
+class AboutWindow;
+class OptionsWindow;
+}  // namespace dialogs
 
 namespace mainwindow {
 
+class PictureView;
 class TileWidget;
 
 class Form1 final : public QMainWindow, private engine::WindowPort, private sound::BgmMenu {
 public:
-    Form1(Session& session, engine::SoundPort& sound, engine::RandomSource& random, platform::Services& services);
+    Form1(engine::SoundPort& sound, engine::RandomSource& random, platform::Services& services);
     ~Form1() override;
 
-    // Menu commands.
-    void m1a_Click(int16_t Index);
-    void m1b_Click();
-    void m4_Click();
+    // Menu commands handled by the window itself; the others go straight to
+    // the engine, the picture choice or the sound switch (menu_tree.cpp).
     void m2a_Click();
-    void m2b_Click();
-    void m2c_Click();
-    void m3a_Click(int16_t Index);
     void m6_Click();
     void m8_Click();
     void m5a_Click();
     void m5b_Click();
+
+    // The game this window shows, and the picture the next game is cut from.
+    engine::Game& Game() { return game_; }
+    PictureSelect& Pictures() { return pictures_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,25 +57,15 @@ private:
     void Form_Load();
     void Form_Unload();
     TileWidget* Tile(int16_t index) const;
-    // A press on tile index, from the tile itself or from an arrow key.
-    void PressTile(int16_t index);
-    // Tells assistive tools where the gap is after the board has changed.
-    void DescribeGap();
+
+    // The board's tiles, kept as the engine's notifications say.
+    void CutTiles(const engine::Board& board);
+    void PlaceTile(const engine::Board& board, int16_t index);
+    void RemoveTiles();
+    void DescribeGap(const engine::Board& board);
 
     // engine::WindowPort
-    int32_t ScaleWidth() const override;
-    int32_t ScaleHeight() const override;
-    void SetTemplateSize(float width, float height) override;
-    float TemplateWidth() const override { return templateWidth_; }
-    float TemplateHeight() const override { return templateHeight_; }
-    int32_t PictureWidth() const override { return session_.picture1.width(); }
-    int32_t PictureHeight() const override { return session_.picture1.height(); }
-    void HidePicture() override;
-    void LoadTile(int16_t index) override;
-    void UnloadTile(int16_t index) override;
-    void ShowTile(int16_t index) override;
-    void MoveTile(int16_t index, float left, float top) override;
-    void DrawPiece(int16_t index, const engine::PieceRect& source) override;
+    void BoardChanged(const engine::Board& board, engine::BoardChange change, int16_t tile) override;
     void SetCaption(const std::string& text) override;
     void SetBackColor(uint32_t rgb) override;
     int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
@@ -77,16 +74,23 @@ private:
     // sound::BgmMenu
     void ShowBgmSwitch(bool on) override;
 
-    Session& session_;
     platform::Services& services_;
     MovePaintingSound sound_;
     engine::Game game_;
+    PictureSelect pictures_;
 
     QWidget* board_ = nullptr;     // the client area below the menu bar
     TileWidget* canv0_ = nullptr;  // the hidden template tile
     std::array<TileWidget*, engine::kTileSlots> tiles_{};
-    float templateWidth_ = 0, templateHeight_ = 0;
+    engine::TileSize tileSize_;    // twips, of the board now out
     std::array<QAction*, 2> m3a_{};
+
+    // The secondary windows, each made at its first opening and kept, hidden
+    // when closed, until the main window goes; declared last, so they go
+    // before the game they report to.
+    std::unique_ptr<PictureView> Form2_;
+    std::unique_ptr<dialogs::OptionsWindow> frmOption_;
+    std::unique_ptr<dialogs::AboutWindow> frmAbout_;
 };
 
 }  // namespace mainwindow

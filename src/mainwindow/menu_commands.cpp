@@ -1,26 +1,38 @@
-// Menu commands that open other windows or reach other subsystems.
+// The menu commands that open a window of their own: the file dialog, the
+// picture view, the options and the about window.
 #include "dialogs/about_window.h"
 #include "dialogs/options_window.h"
+#include "engine/texts.h"
 #include "mainwindow/main_window.h"
-#include "mainwindow/picture_select.h"
 #include "mainwindow/picture_view.h"
+#include "platform/services.h"
 
 namespace mainwindow {
 
-void Form1::m2a_Click() { mainwindow::m2a_Click(session_, services_, this); }
-void Form1::m2b_Click() { mainwindow::m2b_Click(session_, services_); }
-void Form1::m2c_Click() { mainwindow::m2c_Click(session_, services_); }
+void Form1::m2a_Click() { pictures_.ChooseInDialog(this); }
 
-void Form1::m3a_Click(int16_t Index) {
-    sound::m3a_Click(Index, *this, session_.state.BgmOn, sound_, session_.globals.AppDir);
+void Form1::m6_Click() {
+    if (!Form2_) Form2_ = std::make_unique<PictureView>();
+    Form2_->Open(pictures_.Picture1());
 }
 
-void Form1::m6_Click() { ShowPictureView(session_.picture1); }
+void Form1::m8_Click() {
+    if (game_.IsOn()) {
+        services_.MsgBox(engine::text::kGameRunning, platform::MsgButtons::Ok, engine::text::kErrorTitle);
+        return;
+    }
+    if (!frmOption_) {
+        frmOption_ = std::make_unique<dialogs::OptionsWindow>(services_);
+        // The window checked the value against the same rule the game keeps.
+        connect(frmOption_.get(), &dialogs::OptionsWindow::clickSuChosen, this,
+                [this](int value) { game_.StoreClickSu(value); });
+    }
+    frmOption_->Open();
+}
 
-void Form1::m8_Click() { dialogs::m8_Click(session_.state, session_.globals, services_); }
-
-void Form1::m5a_Click() { dialogs::OpenHelp(session_.globals.AppDir, services_); }
-
-void Form1::m5b_Click() { dialogs::ShowAboutWindow(services_); }
+void Form1::m5b_Click() {
+    if (!frmAbout_) frmAbout_ = std::make_unique<dialogs::AboutWindow>(services_);
+    frmAbout_->Open();
+}
 
 }  // namespace mainwindow

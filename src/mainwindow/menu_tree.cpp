@@ -1,4 +1,5 @@
-// The menu tree of the main window, in its order.
+// The menu tree of the main window, in its order: the key from each
+// caption to the handler it runs.
 #include <QMenuBar>
 
 #include "engine/data_files.h"
@@ -28,25 +29,25 @@ void Form1::BuildMenu() {
     // to start: the tune is rendered while the player reads the menu, so it
     // sounds as soon as the board is out. Any other time nothing is loaded.
     connect(m1, &QMenu::aboutToShow, this, [this] {
-        const engine::GameState& state = session_.state;
-        if (state.BgmOn == 1 && state.PictureLoaded == 1 && state.ShuffleLimit == 0)
-            sound::PrepareTune(session_.globals.AppDir + engine::file::kTune);
+        const engine::GameState& state = game_.State();
+        if (state.BgmOn == 1 && state.PictureLoaded == 1 && !game_.IsOn())
+            sound::PrepareTune(game_.Shared().AppDir + engine::file::kTune);
     });
     const char* starts[] = {"３分割", "４分割", "５分割", "６分割"};
     for (int16_t index = 0; index < 4; ++index) {
         QAction* item = AddItem(m1, starts[index], "m1a");
-        connect(item, &QAction::triggered, this, [this, index] { m1a_Click(index); });
+        connect(item, &QAction::triggered, this, [this, index] { game_.m1a_Click(index); });
     }
     m1->addSeparator()->setObjectName(QStringLiteral("s1"));
-    connect(AddItem(m1, "リセット", "m1b"), &QAction::triggered, this, [this] { m1b_Click(); });
+    connect(AddItem(m1, "リセット", "m1b"), &QAction::triggered, this, [this] { game_.m1b_Click(); });
     m1->addSeparator()->setObjectName(QStringLiteral("s2"));
-    connect(AddItem(m1, "終了", "m4"), &QAction::triggered, this, [this] { m4_Click(); });
+    connect(AddItem(m1, "終了", "m4"), &QAction::triggered, this, [this] { game_.m4_Click(); });
 
     QMenu* m2 = bar->addMenu(QStringLiteral("画像"));
     m2->setObjectName(QStringLiteral("m2"));
     connect(AddItem(m2, "画像選択", "m2a"), &QAction::triggered, this, [this] { m2a_Click(); });
-    connect(AddItem(m2, "パンチラ", "m2b"), &QAction::triggered, this, [this] { m2b_Click(); });
-    connect(AddItem(m2, "ねまき", "m2c"), &QAction::triggered, this, [this] { m2c_Click(); });
+    connect(AddItem(m2, "パンチラ", "m2b"), &QAction::triggered, this, [this] { pictures_.ChooseBuiltIn(engine::file::kPantira); });
+    connect(AddItem(m2, "ねまき", "m2c"), &QAction::triggered, this, [this] { pictures_.ChooseBuiltIn(engine::file::kNemaki); });
 
     QMenu* m3 = bar->addMenu(QStringLiteral("ＢＧＭ"));
     m3->setObjectName(QStringLiteral("m3"));
@@ -54,7 +55,7 @@ void Form1::BuildMenu() {
     for (int16_t index = 0; index < 2; ++index) {
         QAction* item = AddItem(m3, switches[index], "m3a");
         item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, index] { m3a_Click(index); });
+        connect(item, &QAction::triggered, this, [this, index] { sound::m3a_Click(index, *this, game_); });
         m3a_[index] = item;
     }
 

@@ -9,7 +9,6 @@
 #include <QUrl>
 
 #include "mainwindow/main_window.h"
-#include "mainwindow/picture_select.h"
 
 namespace mainwindow {
 namespace {
@@ -56,7 +55,7 @@ void Form1::dropEvent(QDropEvent* event) {
     // the end of the drop, so the choice runs once the drop is over.
     const std::string path = *DroppedPictureFile(event->mimeData());
     QMetaObject::invokeMethod(
-        this, [this, path] { ChoosePictureFile(session_, services_, path); }, Qt::QueuedConnection);
+        this, [this, path] { pictures_.ChooseFile(path); }, Qt::QueuedConnection);
 }
 
 }  // namespace mainwindow

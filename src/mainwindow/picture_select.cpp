@@ -1,10 +1,11 @@
+// Choosing the picture: the refusal during a game, the dialog, the built-in
+// pictures and loading under the wait cursor.
 #include "mainwindow/picture_select.h"
 
 #include <QDir>
 #include <QFile>
-#include <optional>
 
-#include "engine/data_files.h"
+#include "engine/game.h"
 #include "engine/texts.h"
 #include "mainwindow/board_size.h"
 #include "platform/open_file_dialog.h"
@@ -13,34 +14,6 @@
 
 namespace mainwindow {
 namespace {
-
-// All three commands refuse while a board is out.
-bool RefusedDuringGame(const engine::GameState& state, platform::Services& services) {
-    if (state.DivCount == 0) return false;
-    services.MsgBox(engine::text::kGameRunning, platform::MsgButtons::Ok, engine::text::kErrorTitle);
-    return true;
-}
-
-// A large photo takes a noticeable time to decode, and the window takes no
-// input meanwhile: the cursor shows that the program works.
-std::optional<QImage> LoadUnderWaitCursor(const std::string& path, platform::Services& services) {
-    platform::BusyCursor busy(services);
-    return platform::LoadPicture(path, kBoardSize);
-}
-
-// Both built-in pictures take the same road; only the file name differs.
-void ChooseBuiltIn(Session& session, platform::Services& services, const char* fileName) {
-    engine::GameState& state = session.state;
-    if (RefusedDuringGame(state, services)) return;
-    state.PicturePath = session.globals.AppDir + fileName;
-    std::optional<QImage> picture = LoadUnderWaitCursor(state.PicturePath, services);
-    if (!picture) {
-        services.MsgBox(engine::text::kPictureUnreadable, platform::MsgButtons::Ok, engine::text::kErrorTitle);
-        return;
-    }
-    session.picture1 = std::move(*picture);
-    state.PictureLoaded = 1;
-}
 
 // The dialog's file types: each description and each pattern followed by a
 // NUL, and one more NUL closing the list.
@@ -54,34 +27,57 @@ std::string PictureFileFilter() {
 
 }  // namespace
 
-void m2a_Click(Session& session, platform::Services& services, QWidget* owner) {
-    engine::GameState& state = session.state;
-    if (RefusedDuringGame(state, services)) return;
+PictureSelect::PictureSelect(engine::Game& game, platform::Services& services) : game_(game), services_(services) {}
+
+bool PictureSelect::RefusedDuringGame() {
+    if (!game_.IsOn()) return false;
+    services_.MsgBox(engine::text::kGameRunning, platform::MsgButtons::Ok, engine::text::kErrorTitle);
+    return true;
+}
+
+std::optional<QImage> PictureSelect::Load(const std::string& path) {
+    // A large photo takes a noticeable time to decode, and the window takes
+    // no input meanwhile: the cursor shows that the program works.
+    platform::BusyCursor busy(services_);
+    return platform::LoadPicture(path, kBoardSize);
+}
+
+void PictureSelect::Take(QImage picture, std::string path) {
+    picture1_ = std::move(picture);
+    game_.PictureChosen(std::move(path), true);
+}
+
+void PictureSelect::ChooseInDialog(QWidget* owner) {
+    if (RefusedDuringGame()) return;
     const std::string chosen =
-        platform::OpenFileDlg(services, owner, PictureFileFilter(),
+        platform::OpenFileDlg(services_, owner, PictureFileFilter(),
                               QFile::encodeName(QDir::currentPath()).toStdString(), engine::text::kPictureDialogTitle);
     // Cancelling keeps the picture already chosen, so a game can never start
     // on an empty one.
     if (chosen.empty()) return;
-    ChoosePictureFile(session, services, chosen);
+    ChooseFile(chosen);
 }
 
-void ChoosePictureFile(Session& session, platform::Services& services, const std::string& path) {
-    engine::GameState& state = session.state;
-    if (RefusedDuringGame(state, services)) return;
-    state.PicturePath = path;
-    std::optional<QImage> picture = LoadUnderWaitCursor(state.PicturePath, services);
-    if (!picture) return;
-    session.picture1 = std::move(*picture);
-    state.PictureLoaded = 1;
+void PictureSelect::ChooseFile(const std::string& path) {
+    if (RefusedDuringGame()) return;
+    std::optional<QImage> picture = Load(path);
+    if (!picture) {
+        game_.PictureChosen(path, false);
+        return;
+    }
+    Take(std::move(*picture), path);
 }
 
-void m2b_Click(Session& session, platform::Services& services) {
-    ChooseBuiltIn(session, services, engine::file::kPantira);
-}
-
-void m2c_Click(Session& session, platform::Services& services) {
-    ChooseBuiltIn(session, services, engine::file::kNemaki);
+void PictureSelect::ChooseBuiltIn(const char* fileName) {
+    if (RefusedDuringGame()) return;
+    const std::string path = game_.Shared().AppDir + fileName;
+    std::optional<QImage> picture = Load(path);
+    if (!picture) {
+        game_.PictureChosen(path, false);
+        services_.MsgBox(engine::text::kPictureUnreadable, platform::MsgButtons::Ok, engine::text::kErrorTitle);
+        return;
+    }
+    Take(std::move(*picture), path);
 }
 
 }  // namespace mainwindow

@@ -1,34 +1,56 @@
 #pragma once
-// The "画像" menu: choosing the picture the next game is cut from.
+// The "画像" menu: choosing the picture the next game is cut from. Holds
+// Picture1, the one place where the chosen picture lives; the game records
+// which file it came from and whether it loaded.
+#include <QImage>
+#include <optional>
 #include <string>
-
-#include "mainwindow/session.h"
 
 class QWidget;
 
+namespace engine {
+class Game;
+}
 namespace platform {
 class Services;
 }
 
 namespace mainwindow {
 
-// "画像選択": any BMP, JPEG or GIF file, picked in the open-file dialog that
-// starts in the current folder. Cancelling changes nothing; a file that does
-// not load leaves the picture and PictureLoaded as they were, silently,
-// with PicturePath naming it.
-void m2a_Click(Session& session, platform::Services& services, QWidget* owner);
+class PictureSelect {
+public:
+    PictureSelect(engine::Game& game, platform::Services& services);
 
-// A picture file chosen another way than in the dialog (dropped on the main
-// window, or named on the command line), taken exactly as if it had been
-// chosen there: refused while a game is on, otherwise loaded, and a file
-// that does not load leaves only its path in PicturePath. The path is the
-// file system's bytes.
-void ChoosePictureFile(Session& session, platform::Services& services, const std::string& path);
+    // "画像選択": any BMP, JPEG or GIF file, picked in the open-file dialog
+    // that starts in the current folder. Cancelling changes nothing.
+    void ChooseInDialog(QWidget* owner);
 
-// "パンチラ" and "ねまき": the built-in pictures pantira.jpg and nemaki.jpg of
-// the program's folder. If the file is missing or does not load, the player
-// is told so and only PicturePath changes.
-void m2b_Click(Session& session, platform::Services& services);
-void m2c_Click(Session& session, platform::Services& services);
+    // A picture file chosen another way than in the dialog (dropped on the
+    // main window, or named on the command line), taken exactly as if it
+    // had been chosen there. A file that does not load leaves the picture as
+    // it was, silently, with PicturePath naming it. The path is the file
+    // system's bytes.
+    void ChooseFile(const std::string& path);
+
+    // "パンチラ" and "ねまき": a picture of the program's folder. If the file
+    // is missing or does not load, the player is told so and only
+    // PicturePath changes.
+    void ChooseBuiltIn(const char* fileName);
+
+    // A picture loaded from path becomes the next game's.
+    void Take(QImage picture, std::string path);
+
+    const QImage& Picture1() const { return picture1_; }
+
+private:
+    // All the commands refuse while a game is on.
+    bool RefusedDuringGame();
+    // Loads under the wait cursor; nothing when the file does not load.
+    std::optional<QImage> Load(const std::string& path);
+
+    engine::Game& game_;
+    platform::Services& services_;
+    QImage picture1_;
+};
 
 }  // namespace mainwindow

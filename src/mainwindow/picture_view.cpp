@@ -1,6 +1,6 @@
+// Form2, the picture view: its design, its load step and its closing.
 #include "mainwindow/picture_view.h"
 
-#include <QPointer>
 #include <QPushButton>
 
 #include "dialogs/stretched_image.h"
@@ -8,17 +8,8 @@
 #include "platform/twips.h"
 
 namespace mainwindow {
-namespace {
 
-QPointer<PictureView>& Instance() {
-    static QPointer<PictureView> window;
-    return window;
-}
-
-}  // namespace
-
-PictureView::PictureView(const QImage& picture1) : QDialog(nullptr) {
-    setAttribute(Qt::WA_DeleteOnClose);
+PictureView::PictureView() : QDialog(nullptr) {
     dialogs::SetFixedDialogFrame(this, 3135, 3570);
 
     Image1_ = new dialogs::StretchedImage(this);
@@ -30,25 +21,24 @@ PictureView::PictureView(const QImage& picture1) : QDialog(nullptr) {
     // The default and the cancel button: the dialog presses it on Enter, and
     // Esc rejects the dialog, which closes it the same way.
     cmdPic_->setDefault(true);
-    cmdPic_->setFocus(Qt::OtherFocusReason);
     connect(cmdPic_, &QPushButton::clicked, this, &PictureView::cmdPic_Click);
+    // Closed, the window holds no picture: the next opening loads afresh.
+    connect(this, &QDialog::finished, this, [this] { Image1_->SetPicture(QImage()); });
+}
 
-    Form_Load(picture1);
+void PictureView::Open(const QImage& picture1) {
+    if (!isVisible()) Form_Load(picture1);
+    dialogs::ShowOrBringForward(this);
 }
 
 void PictureView::Form_Load(const QImage& picture1) {
     // QImage shares its pixels and copies them on write, so a picture chosen
     // later in the main window does not reach this window.
     Image1_->SetPicture(picture1);
+    cmdPic_->setFocus(Qt::OtherFocusReason);
     dialogs::CentreOnScreen(this);
 }
 
 void PictureView::cmdPic_Click() { close(); }
-
-PictureView* ShowPictureView(const QImage& picture1) {
-    if (!Instance()) Instance() = new PictureView(picture1);
-    dialogs::ShowOrBringForward(Instance());
-    return Instance();
-}
 
 }  // namespace mainwindow

@@ -1,7 +1,8 @@
 #pragma once
 // Form2: the whole chosen picture, stretched into a square, in a small
-// modeless window with an "OK" button. One instance at a time. Its controls
-// carry their design names as object names (Image1, cmdPic).
+// modeless window with an "OK" button. The main window keeps the one
+// instance. Its controls carry their design names as object names (Image1,
+// cmdPic).
 #include <QDialog>
 #include <QImage>
 
@@ -15,7 +16,12 @@ namespace mainwindow {
 
 class PictureView : public QDialog {
 public:
-    explicit PictureView(const QImage& picture1);
+    PictureView();
+
+    // The "表示" command: loads the window with picture1 if it is not open,
+    // otherwise only brings it forward, keeping the picture it was loaded
+    // with.
+    void Open(const QImage& picture1);
 
     // Takes the picture as it is now and centres the window on the screen.
     void Form_Load(const QImage& picture1);
@@ -25,9 +31,5 @@ private:
     dialogs::StretchedImage* Image1_;
     QPushButton* cmdPic_;
 };
-
-// The "表示" command: loads Form2 with picture1 if it is not open, otherwise
-// only brings it forward, keeping the picture it was loaded with.
-PictureView* ShowPictureView(const QImage& picture1);
 
 }  // namespace mainwindow

@@ -1,3 +1,4 @@
+// A tile: its piece rendered once per size, its press and its name.
 #include "mainwindow/tile_widget.h"
 
 #include <QMouseEvent>
@@ -7,16 +8,13 @@
 
 namespace mainwindow {
 
-TileWidget::TileWidget(int16_t index, QWidget* parent, PressHandler onPress)
-    : QWidget(parent), index_(index), onPress_(std::move(onPress)) {
+TileWidget::TileWidget(int16_t index, QWidget* parent) : QWidget(parent), index_(index) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
     InstallBoardAccessibility();
 }
 
-void TileWidget::Press() {
-    if (onPress_) onPress_(index_);
-}
+void TileWidget::Press() { emit pressed(index_); }
 
 void TileWidget::SetCell(engine::Cell cell) {
     const QString name = TileName(index_, cell);

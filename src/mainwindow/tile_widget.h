@@ -5,7 +5,6 @@
 #include <QPixmap>
 #include <QWidget>
 #include <cstdint>
-#include <functional>
 
 #include "engine/board_geometry.h"
 
@@ -15,9 +14,7 @@ class TileWidget final : public QWidget {
     Q_OBJECT
 
 public:
-    using PressHandler = std::function<void(int16_t index)>;
-
-    TileWidget(int16_t index, QWidget* parent, PressHandler onPress);
+    TileWidget(int16_t index, QWidget* parent);
 
     int16_t Index() const { return index_; }
     // Keeps the piece and renders it at the tile's size and pixel ratio.
@@ -26,10 +23,13 @@ public:
 
     // What a press on the tile does, whoever presses it: the mouse, an arrow
     // key beside the gap, or a screen reader.
-    void Press();
+    Q_INVOKABLE void Press();
 
     // The cell the tile stands in now, which its accessible name tells.
     void SetCell(engine::Cell cell);
+
+signals:
+    void pressed(int16_t index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,7 +39,6 @@ private:
     void RenderIfStale();
 
     int16_t index_;
-    PressHandler onPress_;
     QImage piece_;
     QPixmap rendered_;
 };

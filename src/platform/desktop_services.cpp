@@ -1,3 +1,4 @@
+// The real desktop's services.
 #include "platform/desktop_services.h"
 
 #include <unistd.h>
@@ -16,6 +17,8 @@ namespace platform {
 
 DesktopServices::DesktopServices(std::function<void()> beforeEnd) : beforeEnd_(std::move(beforeEnd)) {}
 
+DesktopServices::~DesktopServices() = default;
+
 MsgAnswer DesktopServices::MsgBox(const std::string& prompt, MsgButtons buttons, const std::string& title) {
     return ShowMessageBox(prompt, buttons, title);
 }
@@ -26,7 +29,12 @@ void DesktopServices::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCurs
 
 void DesktopServices::EndBusy() { QApplication::restoreOverrideCursor(); }
 
-void DesktopServices::ShellExecuteOpen(const std::string& file) { ShowHelpFile(file); }
+void DesktopServices::ShellExecuteOpen(const std::string& file) {
+    // A missing help file shows nothing, not even an empty viewer.
+    if (!IsReadableFile(file)) return;
+    if (!helpViewer_) helpViewer_ = std::make_unique<HelpViewer>();
+    helpViewer_->Show(file);
+}
 
 void DesktopServices::OpenUrl(const std::string& url) {
     QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::StrictMode));

@@ -47,7 +47,7 @@ TEST_F(AboutWindowTest, LogoFramesAreFourDifferentPictures) {
 }
 
 TEST_F(AboutWindowTest, AnimatesAsTheTimerTicks) {
-    auto* window = dialogs::ShowAboutWindow(services);
+    auto* window = ShowAbout();
     EXPECT_EQ(Timer1(window)->interval(), 700);
     EXPECT_TRUE(Timer1(window)->isActive());
     EXPECT_EQ(ShownFrame(window), 1);
@@ -61,23 +61,23 @@ TEST_F(AboutWindowTest, AnimatesAsTheTimerTicks) {
 }
 
 TEST_F(AboutWindowTest, BringingForwardKeepsTheAnimationGoing) {
-    auto* window = dialogs::ShowAboutWindow(services);
+    auto* window = ShowAbout();
     Tick(window);
     Tick(window);
-    EXPECT_EQ(dialogs::ShowAboutWindow(services), window);
+    EXPECT_EQ(ShowAbout(), window);
     EXPECT_EQ(ShownFrame(window), 2);
     Tick(window);
     EXPECT_EQ(ShownFrame(window), 3);
 }
 
 TEST_F(AboutWindowTest, EachOpeningStartsAtFrameOne) {
-    auto* window = dialogs::ShowAboutWindow(services);
+    auto* window = ShowAbout();
     Tick(window);
     Tick(window);
     OK(window)->click();
     Settle();
     ASSERT_EQ(OpenAbout(), nullptr);
-    window = dialogs::ShowAboutWindow(services);
+    window = ShowAbout();
     EXPECT_EQ(ShownFrame(window), 1);
     Tick(window);
     EXPECT_EQ(ShownFrame(window), 1);
@@ -85,20 +85,20 @@ TEST_F(AboutWindowTest, EachOpeningStartsAtFrameOne) {
 
 TEST_F(AboutWindowTest, EnterEscAndOKCloseIt) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-        auto* window = dialogs::ShowAboutWindow(services);
+        auto* window = ShowAbout();
         Activate(window);
         QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
         Settle();
         EXPECT_EQ(OpenAbout(), nullptr) << key;
     }
-    auto* window = dialogs::ShowAboutWindow(services);
+    auto* window = ShowAbout();
     QTest::mouseClick(OK(window), Qt::LeftButton);
     Settle();
     EXPECT_EQ(OpenAbout(), nullptr);
 }
 
 TEST_F(AboutWindowTest, MailLinkOpensANewMessageToTheAuthor) {
-    auto* window = dialogs::ShowAboutWindow(services);
+    auto* window = ShowAbout();
     QLabel* link = MailLabel(window);
     EXPECT_EQ(link->text(), "E-mail:pernoka@example.jp");
     EXPECT_EQ(link->toolTip(), "作者へメールを送信します。");
@@ -118,7 +118,7 @@ TEST_F(AboutWindowTest, MailLinkOpensANewMessageToTheAuthor) {
 }
 
 TEST_F(AboutWindowTest, DesignedInLightGreyWithTheGothicFont) {
-    auto* window = dialogs::ShowAboutWindow(services);
+    auto* window = ShowAbout();
     EXPECT_EQ(window->size(), QSize(194, 186));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->windowTitle(), "ペルノカ Ver.0.2");

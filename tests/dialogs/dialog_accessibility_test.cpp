@@ -27,15 +27,13 @@ void ExpectModelessDialog(QWidget* window) {
 }
 
 TEST_F(DialogAccessibility, TheSecondaryWindowsAreModelessDialogs) {
-    engine::Globals globals;
-    ExpectModelessDialog(dialogs::ShowOptionsWindow(globals, services));
-    ExpectModelessDialog(dialogs::ShowAboutWindow(services));
-    ExpectModelessDialog(mainwindow::ShowPictureView(QImage()));
+    ExpectModelessDialog(ShowOptions());
+    ExpectModelessDialog(ShowAbout());
+    ExpectModelessDialog(ShowView(QImage()));
 }
 
 TEST_F(DialogAccessibility, TheOptionsBoxIsLabelledByItsCaption) {
-    engine::Globals globals;
-    QWidget* window = dialogs::ShowOptionsWindow(globals, services);
+    QWidget* window = ShowOptions();
     auto* box = testsupport::Part<QLineEdit>(window, "txtClickSu");
     auto* caption = testsupport::Part<QLabel>(window, "Label3");
     ASSERT_TRUE(box && caption);
@@ -51,7 +49,7 @@ TEST_F(DialogAccessibility, TheOptionsBoxIsLabelledByItsCaption) {
 }
 
 TEST_F(DialogAccessibility, TheMailAddressIsALinkWhosePressSendsMail) {
-    QWidget* window = dialogs::ShowAboutWindow(services);
+    QWidget* window = ShowAbout();
     auto* mail = testsupport::Part<dialogs::MailLink>(window, "Label6");
     ASSERT_NE(mail, nullptr);
     QAccessibleInterface* link = Accessible(mail);
@@ -71,10 +69,9 @@ TEST_F(DialogAccessibility, TheMailAddressIsALinkWhosePressSendsMail) {
 }
 
 TEST_F(DialogAccessibility, OKIsTheDefaultButtonOfAboutAndPictureViewOnly) {
-    engine::Globals globals;
-    QWidget* options = dialogs::ShowOptionsWindow(globals, services);
-    QWidget* about = dialogs::ShowAboutWindow(services);
-    QWidget* view = mainwindow::ShowPictureView(QImage());
+    QWidget* options = ShowOptions();
+    QWidget* about = ShowAbout();
+    QWidget* view = ShowView(QImage());
     EXPECT_FALSE(testsupport::Part<QPushButton>(options, "cmdOK")->isDefault());
     EXPECT_FALSE(testsupport::Part<QPushButton>(options, "cmdOK")->autoDefault());
     EXPECT_TRUE(testsupport::Part<QPushButton>(about, "cmdAbout")->isDefault());

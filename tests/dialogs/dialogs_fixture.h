@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QWidget>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,7 +46,34 @@ protected:
 
     const std::vector<ShellCall>& ShellCalls() const { return services.ShellCalls(); }
 
+    // Each window as the main window keeps it: made at its first opening,
+    // then opened again or brought forward. What "ＯＫ" of the options window
+    // stores goes to clickSu.
+    dialogs::OptionsWindow* ShowOptions() {
+        if (!options) {
+            options = std::make_unique<dialogs::OptionsWindow>(services);
+            QObject::connect(options.get(), &dialogs::OptionsWindow::clickSuChosen,
+                             [this](int value) { clickSu = value; });
+        }
+        options->Open();
+        return options.get();
+    }
+    dialogs::AboutWindow* ShowAbout() {
+        if (!about) about = std::make_unique<dialogs::AboutWindow>(services);
+        about->Open();
+        return about.get();
+    }
+    mainwindow::PictureView* ShowView(const QImage& picture1) {
+        if (!view) view = std::make_unique<mainwindow::PictureView>();
+        view->Open(picture1);
+        return view.get();
+    }
+
     testsupport::FakeServices services;
+    int clickSu = 15;
+    std::unique_ptr<dialogs::OptionsWindow> options;
+    std::unique_ptr<dialogs::AboutWindow> about;
+    std::unique_ptr<mainwindow::PictureView> view;
 };
 
 }  // namespace dialogs_test

@@ -1,4 +1,4 @@
-// The help command, the help file and the help viewer.
+// The help file and the help viewer.
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -22,16 +22,13 @@ std::string ReadText(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-using HelpTest = DialogsTest;
-
-TEST_F(HelpTest, HelpOpensTezHlpInTheProgramFolder) {
-    dialogs::OpenHelp("/opt/pernoka/", services);
-    ASSERT_EQ(ShellCalls().size(), 1u);
-    EXPECT_EQ(ShellCalls()[0], ShellCall("open", "/opt/pernoka/Tez.hlp"));
-}
+class HelpTest : public DialogsTest {
+protected:
+    platform::HelpViewer help;
+};
 
 TEST_F(HelpTest, ViewerShowsTheHelpFileAsJapaneseHtml) {
-    ASSERT_TRUE(platform::ShowHelpFile(kSource + "/data/Tez.hlp"));
+    ASSERT_TRUE(help.Show(kSource + "/data/Tez.hlp"));
     QWidget* viewer = testsupport::OpenWindowNamed("helpViewer");
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
@@ -44,14 +41,14 @@ TEST_F(HelpTest, ViewerShowsTheHelpFileAsJapaneseHtml) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
 
     // Asking again reuses the one viewer.
-    ASSERT_TRUE(platform::ShowHelpFile(kSource + "/data/Tez.hlp"));
+    ASSERT_TRUE(help.Show(kSource + "/data/Tez.hlp"));
     EXPECT_EQ(testsupport::OpenWindowNamed("helpViewer"), viewer);
 }
 
 // Run a second time at QT_SCALE_FACTOR=2, where the offscreen screen is 400
 // × 400 logical pixels and the viewer must shrink to it.
 TEST_F(HelpTest, ViewerIsCentredAndNeverLargerThanTheScreen) {
-    ASSERT_TRUE(platform::ShowHelpFile(kSource + "/data/Tez.hlp"));
+    ASSERT_TRUE(help.Show(kSource + "/data/Tez.hlp"));
     QWidget* viewer = testsupport::OpenWindowNamed("helpViewer");
     ASSERT_NE(viewer, nullptr);
     const QRect area = viewer->screen()->availableGeometry();
@@ -71,8 +68,8 @@ TEST_F(HelpTest, ViewerIsCentredAndNeverLargerThanTheScreen) {
 }
 
 TEST_F(HelpTest, MissingHelpFileShowsNothing) {
-    EXPECT_FALSE(platform::ShowHelpFile(kSource + "/data/no-such-help.hlp"));
-    EXPECT_FALSE(platform::ShowHelpFile(kSource + "/data"));  // a folder is no file
+    EXPECT_FALSE(help.Show(kSource + "/data/no-such-help.hlp"));
+    EXPECT_FALSE(help.Show(kSource + "/data"));  // a folder is no file
     EXPECT_EQ(testsupport::OpenWindowNamed("helpViewer"), nullptr);
 }
 

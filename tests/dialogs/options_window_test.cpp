@@ -5,6 +5,8 @@
 #include <QTest>
 
 #include "dialogs_fixture.h"
+#include "mainwindow/main_window.h"
+#include "support/fake_board.h"
 
 namespace dialogs_test {
 namespace {
@@ -16,7 +18,7 @@ dialogs::OptionsWindow* OpenOptions() { return testsupport::OpenWindow<dialogs::
 class OptionsWindowTest : public DialogsTest {
 protected:
     dialogs::OptionsWindow* Open() {
-        dialogs::OptionsWindow* window = dialogs::ShowOptionsWindow(globals, services);
+        dialogs::OptionsWindow* window = ShowOptions();
         Activate(window);
         return window;
     }
@@ -26,32 +28,29 @@ protected:
         QTest::mouseClick(OK(window), Qt::LeftButton);
         Settle();
     }
-
-    engine::Globals globals;
-    engine::GameState state;
 };
 
 TEST_F(OptionsWindowTest, OffersFifteenSelectedOnEveryLoad) {
-    globals.ClickSu = 15;
+    clickSu = 15;
     auto* window = Open();
     Box(window)->setText("20");
     PressOK(window);
-    ASSERT_EQ(globals.ClickSu, 20);
+    ASSERT_EQ(clickSu, 20);
     EXPECT_EQ(OpenOptions(), nullptr);
 
     window = Open();
     EXPECT_EQ(Box(window)->text(), "15");
     EXPECT_EQ(Box(window)->selectedText(), "15");
     PressOK(window);
-    EXPECT_EQ(globals.ClickSu, 15);
+    EXPECT_EQ(clickSu, 15);
 }
 
 TEST_F(OptionsWindowTest, EmptyBoxKeepsTheValueAndCloses) {
-    globals.ClickSu = 42;
+    clickSu = 42;
     auto* window = Open();
     Box(window)->clear();
     PressOK(window);
-    EXPECT_EQ(globals.ClickSu, 42);
+    EXPECT_EQ(clickSu, 42);
     EXPECT_EQ(OpenOptions(), nullptr);
 }
 
@@ -60,12 +59,12 @@ TEST_F(OptionsWindowTest, TypingReplacesTheSelectionAndLeadingZeroIsDropped) {
     QTest::keyClicks(Box(window), "7");
     EXPECT_EQ(Box(window)->text(), "7");
     PressOK(window);
-    EXPECT_EQ(globals.ClickSu, 7);
+    EXPECT_EQ(clickSu, 7);
 
     window = Open();
     QTest::keyClicks(Box(window), "07");
     PressOK(window);
-    EXPECT_EQ(globals.ClickSu, 7);
+    EXPECT_EQ(clickSu, 7);
 }
 
 TEST_F(OptionsWindowTest, BoxTakesAtMostTwoDigits) {
@@ -85,7 +84,7 @@ TEST_F(OptionsWindowTest, BoxTakesAtMostTwoDigits) {
 }
 
 TEST_F(OptionsWindowTest, EnterMovesTheFocusToOKWithoutClosing) {
-    globals.ClickSu = 15;
+    clickSu = 15;
     auto* window = Open();
     ASSERT_EQ(window->focusWidget(), Box(window));
     QTest::keyClicks(Box(window), "30");
@@ -93,17 +92,17 @@ TEST_F(OptionsWindowTest, EnterMovesTheFocusToOKWithoutClosing) {
     Settle();
     EXPECT_EQ(OpenOptions(), window);
     EXPECT_EQ(window->focusWidget(), OK(window));
-    EXPECT_EQ(globals.ClickSu, 15);
+    EXPECT_EQ(clickSu, 15);
 
     // Enter on the focused button presses it.
     QTest::keyClick(OK(window), Qt::Key_Return);
     Settle();
-    EXPECT_EQ(globals.ClickSu, 30);
+    EXPECT_EQ(clickSu, 30);
     EXPECT_EQ(OpenOptions(), nullptr);
 }
 
 TEST_F(OptionsWindowTest, EscDoesNothing) {
-    globals.ClickSu = 15;
+    clickSu = 15;
     auto* window = Open();
     QTest::keyClicks(Box(window), "30");
     for (QWidget* target : {static_cast<QWidget*>(Box(window)), static_cast<QWidget*>(OK(window))}) {
@@ -114,7 +113,7 @@ TEST_F(OptionsWindowTest, EscDoesNothing) {
         EXPECT_TRUE(window->isVisible());
     }
     EXPECT_EQ(Box(window)->text(), "30");
-    EXPECT_EQ(globals.ClickSu, 15);
+    EXPECT_EQ(clickSu, 15);
 }
 
 TEST_F(OptionsWindowTest, EnterOnTheBoxNeverPressesOK) {
@@ -128,7 +127,7 @@ TEST_F(OptionsWindowTest, EnterOnTheBoxNeverPressesOK) {
     QTest::keyClick(Box(window), Qt::Key_Enter);
     Settle();
     EXPECT_EQ(OpenOptions(), window);
-    EXPECT_EQ(globals.ClickSu, 15);
+    EXPECT_EQ(clickSu, 15);
     EXPECT_EQ(window->focusWidget(), OK(window));
 }
 
@@ -139,39 +138,48 @@ TEST_F(OptionsWindowTest, LeavingTheBoxAnyWayPutsTheFocusOnOK) {
     EXPECT_EQ(window->focusWidget(), OK(window));
 }
 
-TEST_F(OptionsWindowTest, RefusedDuringAGameAndOpensAgainAfterReset) {
+// The "ｵﾌﾟｼｮﾝ" command of the main window: refused during a game, and
+// what "ＯＫ" stores is the next game's option.
+TEST_F(OptionsWindowTest, TheMenuCommandOpensItOutsideAGameAndTheGameTakesWhatItStores) {
+    testsupport::FakeSound sound;
+    testsupport::ScriptedRandom random;
+    mainwindow::Form1 form(sound, random, services);
+    form.m8_Click();
+    auto* window = OpenOptions();
+    ASSERT_NE(window, nullptr);
+    Box(window)->setText("4");
+    form.m8_Click();  // open already: brought forward, the box kept
+    EXPECT_EQ(OpenOptions(), window);
+    EXPECT_EQ(Box(window)->text(), "4");
+    PressOK(window);
+    EXPECT_EQ(form.Game().Shared().ClickSu, 4);
+
     services.ExpectBoxes();
-    state.ShuffleLimit = 15;
-    dialogs::m8_Click(state, globals, services);
+    form.Pictures().Take(QImage(30, 30, QImage::Format_RGB32), "");
+    form.Game().m1a_Click(1);
+    EXPECT_EQ(form.Game().State().ShuffleLimit, 8);
+    form.m8_Click();
     ASSERT_EQ(services.Shown().size(), 1u);
     EXPECT_EQ(services.Shown()[0].prompt, "ゲームが開始されていますので選択できません。");
     EXPECT_EQ(services.Shown()[0].title, "エラー");
     EXPECT_EQ(services.Shown()[0].buttons, platform::MsgButtons::Ok);
     EXPECT_EQ(OpenOptions(), nullptr);
 
-    state.ShuffleLimit = 0;
-    dialogs::m8_Click(state, globals, services);
+    form.Game().m1b_Click();
+    form.m8_Click();
     EXPECT_EQ(services.Shown().size(), 1u);
-    ASSERT_NE(OpenOptions(), nullptr);
-    EXPECT_TRUE(OpenOptions()->isVisible());
-}
-
-TEST_F(OptionsWindowTest, OpeningAgainBringsItForwardWithoutReset) {
-    auto* window = Open();
-    Box(window)->setText("4");
-    dialogs::m8_Click(state, globals, services);
-    EXPECT_EQ(OpenOptions(), window);
-    EXPECT_EQ(Box(window)->text(), "4");
+    ASSERT_EQ(OpenOptions(), window);
+    EXPECT_EQ(Box(window)->text(), "15");
 }
 
 TEST_F(OptionsWindowTest, ZeroIsRefusedAndTheWindowStaysOpen) {
     services.ExpectBoxes();
-    globals.ClickSu = 25;
+    clickSu = 25;
     auto* window = Open();
     for (const char* zero : {"0", "00"}) {
         Box(window)->setText(zero);
         PressOK(window);
-        EXPECT_EQ(globals.ClickSu, 25) << zero;
+        EXPECT_EQ(clickSu, 25) << zero;
         ASSERT_EQ(OpenOptions(), window) << zero;
     }
     ASSERT_EQ(services.Shown().size(), 2u);
@@ -184,12 +192,12 @@ TEST_F(OptionsWindowTest, ZeroIsRefusedAndTheWindowStaysOpen) {
 }
 
 TEST_F(OptionsWindowTest, CloseBoxStoresNothing) {
-    globals.ClickSu = 15;
+    clickSu = 15;
     auto* window = Open();
     Box(window)->setText("50");
     window->close();
     Settle();
-    EXPECT_EQ(globals.ClickSu, 15);
+    EXPECT_EQ(clickSu, 15);
     EXPECT_EQ(OpenOptions(), nullptr);
 }
 

@@ -1,3 +1,4 @@
+// Reset and Exit, from any phase.
 #include <gtest/gtest.h>
 
 #include "engine/msgbox_codes.h"
@@ -8,43 +9,41 @@ using testsupport::GameFixture;
 class GameEnd : public GameFixture {};
 
 TEST_F(GameEnd, ResetBeforeAnyGame) {
-    state.PictureLoaded = 1;
-    state.PicturePath = "/pics/a.jpg";
+    game.PictureChosen("/pics/a.jpg", true);
     game.m1b_Click();
     EXPECT_EQ(window.caption, "0回目");
-    EXPECT_EQ(state.PictureLoaded, 0);
-    EXPECT_EQ(state.PicturePath, "/pics/a.jpg");
-    EXPECT_EQ(window.Count("UnloadTile"), 0);
+    EXPECT_EQ(state().PictureLoaded, 0);
+    EXPECT_EQ(state().PicturePath, "/pics/a.jpg");
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"MidiStop", "WaveStop"}));
-    EXPECT_EQ(window.log.back(), "SetBackColor 0");
+    EXPECT_EQ(window.log, (std::vector<std::string>{"Board Cleared", "SetCaption 0回目", "SetBackColor 0"}));
     game.m1a_Click(0);
     EXPECT_EQ(window.boxes, std::vector<std::string>{"エラー|0|画像を選択して下さい。"});
 }
 
-TEST_F(GameEnd, ResetDuringAGameRemovesEveryTileAndKeepsTheOptions) {
-    globals.ClickSu = 7;
+TEST_F(GameEnd, ResetDuringAGameClearsTheGameAndKeepsTheOptions) {
+    ASSERT_TRUE(game.StoreClickSu(7));
     StartGame(2);
     ClickNeighbour();
-    const auto posX = state.PosX;
-    const auto spaceX = state.SpaceX;
+    const engine::Board before = board();
     game.m1b_Click();
-    EXPECT_TRUE(window.tiles.empty());
-    EXPECT_EQ(window.Count("UnloadTile"), 24);
-    EXPECT_EQ(state.DivCount, 0);
-    EXPECT_EQ(state.ShuffleLimit, 0);
-    EXPECT_EQ(state.MoveCount, 0);
-    EXPECT_EQ(state.Playing, 0);
-    EXPECT_EQ(globals.ClickSu, 7);
-    EXPECT_EQ(state.BgmOn, 1);
-    EXPECT_EQ(state.PosX, posX);  // stale until the next board
-    EXPECT_EQ(state.SpaceX, spaceX);
+    EXPECT_EQ(window.log.front(), "Board NewBoard");
+    EXPECT_EQ(window.Count("Board Cleared"), 1);
+    EXPECT_EQ(window.board.DivCount, 0);
+    EXPECT_FALSE(game.IsOn());
+    EXPECT_EQ(state().ShuffleLimit, 0);
+    EXPECT_EQ(state().MoveCount, 0);
+    EXPECT_EQ(state().Playing, 0);
+    EXPECT_EQ(game.Shared().ClickSu, 7);
+    EXPECT_EQ(state().BgmOn, 1);
+    EXPECT_EQ(board().PosX, before.PosX);  // stale until the next board
+    EXPECT_EQ(board().SpaceX, before.SpaceX);
     EXPECT_EQ(window.caption, "0回目");
 
     // Twice in a row: only the title, the stops and the colour again.
     window.log.clear();
     sound.calls.clear();
     game.m1b_Click();
-    EXPECT_EQ(window.log, (std::vector<std::string>{"SetCaption 0回目", "SetBackColor 0"}));
+    EXPECT_EQ(window.log, (std::vector<std::string>{"Board Cleared", "SetCaption 0回目", "SetBackColor 0"}));
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"MidiStop", "WaveStop"}));
 }
 
@@ -56,7 +55,7 @@ TEST_F(GameEnd, ExitAsksAndYesEndsTheProcess) {
     EXPECT_EQ(window.boxes, std::vector<std::string>{"ペルノカ Ver.0.2|4|終了します。"});
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"MidiStop", "WaveStop"}));
     EXPECT_EQ(window.endProcessCalls, 1);
-    EXPECT_EQ(window.tiles.size(), 8u);
+    EXPECT_EQ(window.Count("Board Cleared"), 0);
 }
 
 TEST_F(GameEnd, ExitAnsweredNoResetsEvenWithoutAGame) {
@@ -72,9 +71,8 @@ TEST_F(GameEnd, ANewGameAfterResetStartsFresh) {
     ClickNeighbour();
     game.m1b_Click();
     StartGame(1);
-    EXPECT_EQ(state.DivCount, 4);
-    EXPECT_EQ(window.tiles.size(), 15u);
-    EXPECT_EQ(state.ShuffleLimit, 30);
-    EXPECT_EQ(state.MoveCount, 0);
+    EXPECT_EQ(board().DivCount, 4);
+    EXPECT_EQ(state().ShuffleLimit, 30);
+    EXPECT_EQ(state().MoveCount, 0);
     EXPECT_EQ(sound.calls.back(), "MidiPlay /opt/pernoka/QUIL9702.mid");
 }

@@ -1,3 +1,4 @@
+// Counting moves, the automatic reshuffle and the game over.
 #include <gtest/gtest.h>
 
 #include "engine/msgbox_codes.h"
@@ -7,7 +8,7 @@ using testsupport::GameFixture;
 
 class MoveCounting : public GameFixture {
 protected:
-    // Plays counted moves until `target` of them have been made in this game.
+    // Plays that many counted moves.
     void PlayMoves(int count) {
         for (int i = 0; i < count; ++i) ClickNeighbour();
     }
@@ -31,24 +32,26 @@ TEST_F(MoveCounting, SixteenthMoveReshufflesAndFortyEighthEndsTheGame) {
     const int rndAfterStart = random.rndCalls;
     PlayMoves(15);
     EXPECT_EQ(window.caption, "15回目");
-    EXPECT_EQ(state.MoveCount, 15);
-    EXPECT_EQ(state.ShuffleCount, 0);
+    EXPECT_EQ(state().MoveCount, 15);
+    EXPECT_EQ(state().ShuffleCount, 0);
     EXPECT_EQ(random.rndCalls, rndAfterStart);
 
-    const size_t captionsBefore = window.Count("SetCaption");
+    window.log.clear();
+    const int16_t sixteenth = Neighbour();
     ClickNeighbour();  // the 16th
-    EXPECT_EQ(state.MoveCount, 0);
-    EXPECT_EQ(state.ShuffleCount, 1);
-    EXPECT_EQ(state.Playing, 1);
+    EXPECT_EQ(state().MoveCount, 0);
+    EXPECT_EQ(state().ShuffleCount, 1);
+    EXPECT_EQ(state().Playing, 1);
     EXPECT_EQ(window.caption, "0回目");
-    EXPECT_EQ(window.Count("SetCaption") - captionsBefore, 2u);  // "16回目", then "0回目"
-    EXPECT_EQ(window.log[window.log.size() - 2], "SetCaption 16回目");
+    EXPECT_EQ(window.log, (std::vector<std::string>{"Board Slid " + std::to_string(sixteenth), "SetCaption 16回目",
+                                                    "SetCaption 0回目", "Board Reshuffled"}));
+    EXPECT_EQ(window.board, board());
     EXPECT_EQ(random.rndCalls - rndAfterStart, 600);
     EXPECT_EQ(random.randomizeCalls, 1);  // the reshuffle goes on with the same sequence
     EXPECT_EQ(Pops(), 16);
 
     PlayMoves(16);  // the 32nd
-    EXPECT_EQ(state.ShuffleCount, 2);
+    EXPECT_EQ(state().ShuffleCount, 2);
     EXPECT_EQ(window.caption, "0回目");
     EXPECT_TRUE(window.boxes.empty());
 
@@ -61,29 +64,30 @@ TEST_F(MoveCounting, SixteenthMoveReshufflesAndFortyEighthEndsTheGame) {
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"WavePlay /opt/pernoka/Pop.wav", "WaveStop", "MidiStop",
                                                      "WavePlay /opt/pernoka/GameEnd.wav", "MidiStop", "WaveStop"}));
     // No: the program runs on with no board.
-    EXPECT_EQ(state.DivCount, 0);
-    EXPECT_EQ(state.ShuffleCount, 0);
-    EXPECT_EQ(state.PictureLoaded, 0);
-    EXPECT_TRUE(window.tiles.empty());
+    EXPECT_EQ(board().DivCount, 0);
+    EXPECT_EQ(state().ShuffleCount, 0);
+    EXPECT_EQ(state().PictureLoaded, 0);
+    EXPECT_EQ(window.board.DivCount, 0);
     EXPECT_EQ(window.caption, "0回目");
     EXPECT_EQ(window.endProcessCalls, 0);
 }
 
 TEST_F(MoveCounting, YesAtTheGameOverEndsTheProcessWithoutAReset) {
-    globals.ClickSu = 1;
+    ASSERT_TRUE(game.StoreClickSu(1));
     StartGame(0);
     window.answers.push_back(engine::vbYes);
     PlayMoves(6);  // reshuffles after moves 2, 4 and 6
     EXPECT_EQ(window.boxes.size(), 1u);
     EXPECT_EQ(window.endProcessCalls, 1);
-    EXPECT_EQ(state.DivCount, 3);  // ended, not reset
+    EXPECT_EQ(board().DivCount, 3);  // ended, not reset
     EXPECT_EQ(sound.calls.back(), "WaveStop");
     EXPECT_EQ(sound.calls[sound.calls.size() - 2], "MidiStop");
 }
 
 TEST_F(MoveCounting, SoundOffMovesAndGameOverAreSilent) {
-    state.BgmOn = 0;
-    globals.ClickSu = 1;
+    game.SwitchSound(false);
+    sound.calls.clear();
+    ASSERT_TRUE(game.StoreClickSu(1));
     StartGame(0);
     window.answers.push_back(engine::vbNo);
     PlayMoves(5);
@@ -97,8 +101,8 @@ TEST_F(MoveCounting, IllegalClicksNeverBringAReshuffleCloser) {
     StartGame(0);
     PlayMoves(15);
     for (int i = 0; i < 500; ++i) game.Canv_MouseDown(FarTile(), 1, 0, 0, 0);
-    EXPECT_EQ(state.MoveCount, 15);
-    EXPECT_EQ(state.ShuffleCount, 0);
+    EXPECT_EQ(state().MoveCount, 15);
+    EXPECT_EQ(state().ShuffleCount, 0);
     EXPECT_EQ(window.caption, "15回目");
     EXPECT_EQ(Pops(), 15);
 }
@@ -106,18 +110,17 @@ TEST_F(MoveCounting, IllegalClicksNeverBringAReshuffleCloser) {
 TEST_F(MoveCounting, LimitsOfLargerBoards) {
     StartGame(3);  // 6 × 6: limit 60
     PlayMoves(60);
-    EXPECT_EQ(state.ShuffleCount, 0);
+    EXPECT_EQ(state().ShuffleCount, 0);
     ClickNeighbour();
-    EXPECT_EQ(state.ShuffleCount, 1);
-    EXPECT_EQ(state.MoveCount, 0);
+    EXPECT_EQ(state().ShuffleCount, 1);
+    EXPECT_EQ(state().MoveCount, 0);
 }
 
 TEST_F(MoveCounting, SolvingThePictureChangesNothing) {
-    for (int i = 0; i < 600; ++i) random.script.push_back(0.0f);  // stays solved
-    StartGame(0);
+    StartSolved(0);
     game.Canv_MouseDown(8, 1, 0, 0, 0);
     game.Canv_MouseDown(8, 1, 0, 0, 0);  // solved again
-    EXPECT_EQ(state.MoveCount, 2);
-    EXPECT_EQ(state.Playing, 1);
+    EXPECT_EQ(state().MoveCount, 2);
+    EXPECT_EQ(state().Playing, 1);
     EXPECT_EQ(window.caption, "2回目");
 }

@@ -24,10 +24,10 @@ TEST(TileNames, TellThePieceAndTheCellCountedFromOne) {
 
 TEST_F(BoardAccessibility, EveryTileIsNamedByItsPieceAndItsCell) {
     Start(2, false);  // 5 × 5, shuffled
-    for (int16_t i = 1; i <= 24; ++i) EXPECT_EQ(Tile(i)->accessibleName(), Expected(i, state.PosX[i], state.PosY[i]));
-    const QWidget* board = form.centralWidget();
-    EXPECT_EQ(board->accessibleName(), "盤");
-    EXPECT_EQ(board->accessibleDescription(), mainwindow::GapDescription({state.SpaceX, state.SpaceY}));
+    for (int16_t i = 1; i <= 24; ++i) EXPECT_EQ(Tile(i)->accessibleName(), Expected(i, board().PosX[i], board().PosY[i]));
+    const QWidget* boardWidget = form.centralWidget();
+    EXPECT_EQ(boardWidget->accessibleName(), "盤");
+    EXPECT_EQ(boardWidget->accessibleDescription(), mainwindow::GapDescription({board().SpaceX, board().SpaceY}));
 }
 
 TEST_F(BoardAccessibility, NamesAndTheGapFollowEachMove) {
@@ -41,7 +41,7 @@ TEST_F(BoardAccessibility, NamesAndTheGapFollowEachMove) {
     EXPECT_EQ(Tile(5)->accessibleName(), "タイル 5 (3 行 2 列)");
     EXPECT_EQ(form.centralWidget()->accessibleDescription(), "空きマス (2 行 2 列)");
 
-    form.m1b_Click();  // no board, no gap
+    form.Game().m1b_Click();  // no board, no gap
     EXPECT_EQ(form.centralWidget()->accessibleDescription(), QString());
 }
 
@@ -56,14 +56,14 @@ TEST_F(BoardAccessibility, ATileIsAButtonWhosePressSlidesIt) {
     EXPECT_EQ(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
 
     actions->doAction(QAccessibleActionInterface::pressAction());  // above the gap: moves down
-    EXPECT_EQ(state.PosY[6], 2);
+    EXPECT_EQ(board().PosY[6], 2);
     EXPECT_EQ(form.windowTitle(), "1回目");
     EXPECT_EQ(PopSounds(), 1);
 
     // Pressing a tile away from the gap does what a click there does: nothing.
     QAccessible::queryAccessibleInterface(Tile(1))->actionInterface()->doAction(
         QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(state.PosX[1], 0);
+    EXPECT_EQ(board().PosX[1], 0);
     EXPECT_EQ(form.windowTitle(), "1回目");
 }
 

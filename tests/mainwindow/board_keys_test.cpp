@@ -22,39 +22,39 @@ TEST_F(BoardKeys, EachArrowSlidesTheTileOnTheFarSideOfTheGap) {
     Start(0, true);  // 3 × 3, gap bottom right
     const int16_t left = TileAt(1, 2), above = TileAt(2, 1);
     Key(form, Qt::Key_Right);  // the tile left of the gap moves right
-    EXPECT_EQ(state.PosX[left], 2);
-    EXPECT_EQ(state.PosY[left], 2);
-    EXPECT_EQ(state.SpaceX, 1);
+    EXPECT_EQ(board().PosX[left], 2);
+    EXPECT_EQ(board().PosY[left], 2);
+    EXPECT_EQ(board().SpaceX, 1);
     EXPECT_EQ(form.windowTitle(), "1回目");
 
     Key(form, Qt::Key_Left);  // and back: now it is right of the gap
-    EXPECT_EQ(state.PosX[left], 1);
-    EXPECT_EQ(state.SpaceX, 2);
+    EXPECT_EQ(board().PosX[left], 1);
+    EXPECT_EQ(board().SpaceX, 2);
 
     Key(form, Qt::Key_Down);  // the tile above moves down
-    EXPECT_EQ(state.PosY[above], 2);
-    EXPECT_EQ(state.SpaceY, 1);
+    EXPECT_EQ(board().PosY[above], 2);
+    EXPECT_EQ(board().SpaceY, 1);
     Key(form, Qt::Key_Up);  // and up again
-    EXPECT_EQ(state.PosY[above], 1);
-    EXPECT_EQ(state.SpaceY, 2);
+    EXPECT_EQ(board().PosY[above], 1);
+    EXPECT_EQ(board().SpaceY, 2);
 
     EXPECT_EQ(form.windowTitle(), "4回目");
     EXPECT_EQ(PopSounds(), 4);
     // The tiles stand where the engine says.
     for (int16_t i : {left, above}) {
         EXPECT_EQ(Tile(i)->geometry().topLeft(),
-                  QPoint(qRound(state.PosX[i] * 1585 / 15.0), qRound(state.PosY[i] * 1445 / 15.0)));
+                  QPoint(qRound(board().PosX[i] * 1585 / 15.0), qRound(board().PosY[i] * 1445 / 15.0)));
     }
 }
 
 TEST_F(BoardKeys, AnArrowWithNoTileOnThatSideDoesNothing) {
     Start(1, true);  // 4 × 4, gap bottom right: nothing right of it or below
-    const engine::GameState before = state;
+    const engine::GameState before = state();
     Key(form, Qt::Key_Left);
     Key(form, Qt::Key_Up);
-    EXPECT_EQ(state.PosX, before.PosX);
-    EXPECT_EQ(state.PosY, before.PosY);
-    EXPECT_EQ(state.MoveCount, 0);
+    EXPECT_EQ(board().PosX, before.board.PosX);
+    EXPECT_EQ(board().PosY, before.board.PosY);
+    EXPECT_EQ(state().MoveCount, 0);
     EXPECT_EQ(form.windowTitle(), "ペルノカ Ver.0.2");
     EXPECT_EQ(PopSounds(), 0);
 }
@@ -68,11 +68,11 @@ TEST_F(BoardKeys, WithoutAGameArrowsDoNothing) {
 
     // After a game has been reset, the stale tables move nothing either.
     Start(0, false);
-    form.m1b_Click();
-    const engine::GameState before = state;
+    form.Game().m1b_Click();
+    const engine::GameState before = state();
     for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) Key(form, key);
-    EXPECT_EQ(state.PosX, before.PosX);
-    EXPECT_EQ(state.SpaceX, before.SpaceX);
+    EXPECT_EQ(board().PosX, before.board.PosX);
+    EXPECT_EQ(board().SpaceX, before.board.SpaceX);
     EXPECT_EQ(form.windowTitle(), "0回目");
 }
 
@@ -82,39 +82,39 @@ TEST_F(BoardKeys, ArrowsWithModifiersAreOtherKeys) {
          {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
           Qt::KeyboardModifiers(Qt::AltModifier), Qt::KeyboardModifiers(Qt::MetaModifier)})
         Key(form, Qt::Key_Right, modifiers);
-    EXPECT_EQ(state.SpaceX, 2);
-    EXPECT_EQ(state.MoveCount, 0);
+    EXPECT_EQ(board().SpaceX, 2);
+    EXPECT_EQ(state().MoveCount, 0);
 
     // The keypad's arrows are arrows.
     Key(form, Qt::Key_Right, Qt::KeypadModifier);
-    EXPECT_EQ(state.SpaceX, 1);
-    EXPECT_EQ(state.MoveCount, 1);
+    EXPECT_EQ(board().SpaceX, 1);
+    EXPECT_EQ(state().MoveCount, 1);
 }
 
 TEST_F(BoardKeys, AHeldKeyMovesOnce) {
     Start(0, true);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QApplication::sendEvent(&form, &press);
-    ASSERT_EQ(state.MoveCount, 1);
+    ASSERT_EQ(state().MoveCount, 1);
     for (int i = 0; i < 3; ++i) {
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(&form, &repeat);
     }
-    EXPECT_EQ(state.MoveCount, 1);
-    EXPECT_EQ(state.SpaceX, 1);
+    EXPECT_EQ(state().MoveCount, 1);
+    EXPECT_EQ(board().SpaceX, 1);
 }
 
 TEST_F(BoardKeys, KeysCountReshuffleAndEndTheGameAsClicksDo) {
     services.Answer(platform::MsgAnswer::No);
-    session.globals.ClickSu = 1;
+    ASSERT_TRUE(form.Game().StoreClickSu(1));
     Start(0, false);
     // The first arrow that makes a counted move: the gap has a tile beside
     // it on two sides at least.
     const auto slide = [this] {
-        const engine::GameState before = state;
+        const engine::GameState before = state();
         for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up}) {
             Key(form, key);
-            if (state.MoveCount != before.MoveCount || state.ShuffleCount != before.ShuffleCount) return true;
+            if (state().MoveCount != before.MoveCount || state().ShuffleCount != before.ShuffleCount) return true;
         }
         return false;
     };
@@ -123,12 +123,12 @@ TEST_F(BoardKeys, KeysCountReshuffleAndEndTheGameAsClicksDo) {
         ASSERT_TRUE(slide()) << move;
         if (move == 6) break;
         EXPECT_EQ(form.windowTitle(), move % 2 ? "1回目" : "0回目") << move;
-        EXPECT_EQ(state.ShuffleCount, move / 2) << move;
+        EXPECT_EQ(state().ShuffleCount, move / 2) << move;
     }
     EXPECT_EQ(PopSounds(), 6);
     ASSERT_EQ(services.Shown().size(), 1u);
     EXPECT_EQ(services.Shown()[0].prompt, "終了します。");
-    EXPECT_EQ(state.DivCount, 0);  // いいえ: the board is reset
+    EXPECT_EQ(board().DivCount, 0);  // いいえ: the board is reset
     EXPECT_EQ(form.windowTitle(), "0回目");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Tile(1), nullptr);
@@ -145,9 +145,9 @@ TEST_F(BoardKeys, AnOpenMenuKeepsItsArrows) {
     EXPECT_EQ(start->activeAction(), start->actions().at(1));  // ４分割
     Key(form, Qt::Key_Right);                                  // no submenu: on to the next menu
     EXPECT_EQ(QApplication::activePopupWidget(), pictures);
-    EXPECT_EQ(state.SpaceX, 2);
-    EXPECT_EQ(state.SpaceY, 2);
-    EXPECT_EQ(state.MoveCount, 0);
+    EXPECT_EQ(board().SpaceX, 2);
+    EXPECT_EQ(board().SpaceY, 2);
+    EXPECT_EQ(state().MoveCount, 0);
 
     // Esc closes the menu, and another leaves the menu bar: the arrows are
     // the board's again.
@@ -155,7 +155,7 @@ TEST_F(BoardKeys, AnOpenMenuKeepsItsArrows) {
     Key(form, Qt::Key_Escape);
     ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
     Key(form, Qt::Key_Right);
-    EXPECT_EQ(state.MoveCount, 1);
+    EXPECT_EQ(state().MoveCount, 1);
 }
 
 TEST_F(BoardKeys, TheMenuBarWorkedByKeyboardKeepsItsArrows) {
@@ -165,15 +165,15 @@ TEST_F(BoardKeys, TheMenuBarWorkedByKeyboardKeepsItsArrows) {
     Key(form, Qt::Key_Right);
     EXPECT_EQ(form.menuBar()->activeAction(), form.menuBar()->actions().at(1));
     Key(form, Qt::Key_Left);
-    EXPECT_EQ(state.MoveCount, 0);
-    EXPECT_EQ(state.SpaceX, 2);
+    EXPECT_EQ(state().MoveCount, 0);
+    EXPECT_EQ(board().SpaceX, 2);
 
     // Left again, it keeps the focus; arrows slide tiles once more.
     Key(form, Qt::Key_Escape);
     ASSERT_EQ(form.menuBar()->activeAction(), nullptr);
     Key(form, Qt::Key_Right);
-    EXPECT_EQ(state.MoveCount, 1);
-    EXPECT_EQ(state.SpaceX, 1);
+    EXPECT_EQ(state().MoveCount, 1);
+    EXPECT_EQ(board().SpaceX, 1);
 }
 
 }  // namespace

@@ -30,35 +30,37 @@ protected:
             for (int i = 0; i < 1200; ++i) random.script.push_back(0.0f);
         QImage picture(90, 90, QImage::Format_RGB32);
         picture.fill(Qt::gray);
-        session.picture1 = picture;
-        state.PictureLoaded = 1;
+        StartOn(picture, index);
+    }
+
+    void StartOn(QImage picture, int16_t index) {
+        form.Pictures().Take(std::move(picture), "");
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        form.m1a_Click(index);
+        form.Game().m1a_Click(index);
     }
+
+    const engine::GameState& state() { return form.Game().State(); }
+    const engine::Board& board() { return form.Game().State().board; }
 
     mainwindow::TileWidget* Tile(int index) const {
         return form.findChild<mainwindow::TileWidget*>(QStringLiteral("canv%1").arg(index));
     }
 
-    int16_t TileAt(int col, int row) const {
-        for (int16_t i = 1; i < state.DivCount * state.DivCount; ++i)
-            if (state.PosX[i] == col && state.PosY[i] == row) return i;
-        return 0;
+    int16_t TileAt(int col, int row) {
+        return engine::TileInCell(form.Game().State().board, {static_cast<int16_t>(col), static_cast<int16_t>(row)});
     }
 
-    int PopSounds() const {
+    int PopSounds() {
         int pops = 0;
-        for (const std::string& call : sound.calls) pops += call == "WavePlay " + session.globals.AppDir + "Pop.wav";
+        for (const std::string& call : sound.calls) pops += call == "WavePlay " + form.Game().Shared().AppDir + "Pop.wav";
         return pops;
     }
 
     testsupport::FakeSound sound;
     testsupport::ScriptedRandom random;
     testsupport::FakeServices services;
-    mainwindow::Session session;
-    engine::GameState& state = session.state;
-    mainwindow::Form1 form{session, sound, random, services};
+    mainwindow::Form1 form{sound, random, services};
 };
 
 }  // namespace mainwindow_test

@@ -75,13 +75,13 @@ TEST_F(MainWindow, FixedClientAreaBelowTheMenuBarAndEveryTitleVisible) {
 }
 
 TEST_F(MainWindow, LoadStepRecordsTheProgramFolder) {
-    const std::string& appDir = session.globals.AppDir;
+    const std::string& appDir = form.Game().Shared().AppDir;
     ASSERT_FALSE(appDir.empty());
     EXPECT_EQ(appDir.back(), '/');
     EXPECT_NE(appDir.substr(appDir.size() - 2), "//");
     EXPECT_EQ(QDir::currentPath().toStdString() + "/", appDir);
-    EXPECT_EQ(session.globals.ClickSu, 15);
-    EXPECT_EQ(state.BgmOn, 1);
+    EXPECT_EQ(form.Game().Shared().ClickSu, 15);
+    EXPECT_EQ(state().BgmOn, 1);
 }
 
 TEST_F(MainWindow, ClosingTellsThePlayerThenEnds) {
@@ -98,15 +98,8 @@ TEST_F(MainWindow, ClosingTellsThePlayerThenEnds) {
 
 class BoardWidgets : public MainWindow {
 protected:
-    void StartOn(QImage picture, int16_t index) {
-        session.picture1 = std::move(picture);
-        state.PictureLoaded = 1;
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        form.m1a_Click(index);
-    }
     int16_t NeighbourOfGap() {
-        const auto& s = state;
+        const auto& s = board();
         for (int16_t i = 1; i < s.DivCount * s.DivCount; ++i)
             if (std::abs(s.PosX[i] - s.SpaceX) + std::abs(s.PosY[i] - s.SpaceY) == 1) return i;
         return 0;
@@ -117,7 +110,7 @@ TEST_F(BoardWidgets, TilesMeetWithoutSeamsOrOverlap) {
     QImage picture(300, 200, QImage::Format_RGB32);
     picture.fill(Qt::red);
     StartOn(picture, 0);
-    const auto& s = state;
+    const auto& s = board();
     QRegion covered;
     int area = 0;
     for (int16_t i = 1; i <= 8; ++i) {
@@ -130,9 +123,11 @@ TEST_F(BoardWidgets, TilesMeetWithoutSeamsOrOverlap) {
     const QRect gap = QRect(QPoint(qRound(s.SpaceX * 1585 / 15.0), qRound(s.SpaceY * 1445 / 15.0)),
                             QPoint(qRound((s.SpaceX + 1) * 1585 / 15.0) - 1, qRound((s.SpaceY + 1) * 1445 / 15.0) - 1));
     covered += gap;
-    EXPECT_EQ(area + gap.width() * gap.height(), 317 * 289);   // no overlap...
-    EXPECT_EQ(covered.boundingRect(), QRect(0, 0, 317, 289));  // ...and no seam
-    EXPECT_EQ(covered.rectCount() > 0, true);
+    int coveredArea = 0;
+    for (const QRect& part : covered) coveredArea += part.width() * part.height();
+    EXPECT_EQ(covered.boundingRect(), QRect(0, 0, 317, 289));
+    EXPECT_EQ(coveredArea, 317 * 289);                        // no seam...
+    EXPECT_EQ(area + gap.width() * gap.height(), 317 * 289);  // ...and no overlap
 }
 
 TEST_F(BoardWidgets, EveryMouseButtonSlidesARealTile) {
@@ -143,15 +138,15 @@ TEST_F(BoardWidgets, EveryMouseButtonSlidesARealTile) {
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         const int16_t tile = NeighbourOfGap();
         ASSERT_NE(tile, 0);
-        const int16_t gapX = state.SpaceX, gapY = state.SpaceY;
+        const int16_t gapX = board().SpaceX, gapY = board().SpaceY;
         QTest::mousePress(Tile(tile), button, Qt::NoModifier, QPoint(5, 5));
         ++moves;
-        EXPECT_EQ(state.PosX[tile], gapX);
-        EXPECT_EQ(state.PosY[tile], gapY);
+        EXPECT_EQ(board().PosX[tile], gapX);
+        EXPECT_EQ(board().PosY[tile], gapY);
         EXPECT_EQ(form.windowTitle(), QStringLiteral("%1回目").arg(moves));
         QTest::mouseRelease(Tile(tile), button, Qt::NoModifier, QPoint(5, 5));
     }
-    EXPECT_EQ(sound.calls.back(), "WavePlay " + session.globals.AppDir + "Pop.wav");
+    EXPECT_EQ(sound.calls.back(), "WavePlay " + form.Game().Shared().AppDir + "Pop.wav");
 }
 
 TEST_F(BoardWidgets, PieceIsTheSourceRectangleRenderedAtTheTileSize) {
@@ -173,7 +168,7 @@ TEST_F(BoardWidgets, ThinAndEmptyPicturesStillGiveEveryTileSomething) {
     thin.fill(Qt::green);
     StartOn(thin, 3);
     for (int16_t i = 1; i <= 35; ++i) EXPECT_FALSE(Tile(i)->Piece().isNull()) << i;
-    form.m1b_Click();
+    form.Game().m1b_Click();
     StartOn(QImage(), 0);  // a tile with nothing to show is black, not a crash
     EXPECT_TRUE(Tile(1)->Piece().isNull());
     Tile(1)->grab();
@@ -203,7 +198,7 @@ TEST_F(BoardWidgets, PiecesOfAHugePictureAreNoLargerThanATileCanShow) {
 
 TEST_F(BoardWidgets, GameOverResetFromInsideTheClickedTileIsSafe) {
     services.Answer(platform::MsgAnswer::No);
-    session.globals.ClickSu = 1;
+    ASSERT_TRUE(form.Game().StoreClickSu(1));
     QImage picture(90, 90, QImage::Format_RGB32);
     picture.fill(Qt::white);
     StartOn(picture, 0);
@@ -214,7 +209,7 @@ TEST_F(BoardWidgets, GameOverResetFromInsideTheClickedTileIsSafe) {
     }
     ASSERT_EQ(services.Shown().size(), 1u);
     EXPECT_EQ(services.Shown()[0].prompt, "終了します。");
-    EXPECT_EQ(state.DivCount, 0);
+    EXPECT_EQ(board().DivCount, 0);
     EXPECT_EQ(form.windowTitle(), "0回目");
     EXPECT_FALSE(last.isNull());  // still alive until its handler has returned...
     EXPECT_FALSE(last->isVisible());
@@ -244,16 +239,14 @@ TEST(MovePainting, TheSlidTileIsOnScreenBeforeTheClickSoundBlocks) {
     testsupport::ScriptedRandom random;
     for (int i = 0; i < 600; ++i) random.script.push_back(0.0f);  // keep the board solved
     testsupport::FakeServices services;
-    mainwindow::Session session;
-    mainwindow::Form1 form(session, sound, random, services);
+    mainwindow::Form1 form(sound, random, services);
     sound.window = &form;
     QImage white(90, 90, QImage::Format_RGB32);
     white.fill(Qt::white);
-    session.picture1 = white;
-    session.state.PictureLoaded = 1;
+    form.Pictures().Take(white, "/pics/white.jpg");
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.m1a_Click(0);
+    form.Game().m1a_Click(0);
     QCoreApplication::processEvents();  // the board as the player first sees it
 
     // Tile 8 slides right into the gap in the bottom-right cell.
@@ -269,18 +262,17 @@ TEST_F(BoardWidgets, HelpAndAboutLeaveAGameAlone) {
     picture.fill(Qt::gray);
     StartOn(picture, 1);
     QTest::mousePress(Tile(NeighbourOfGap()), Qt::LeftButton);
-    const engine::GameState before = state;
+    const engine::GameState before = state();
     const QString title = form.windowTitle();
     form.m5a_Click();
     form.m5b_Click();
     EXPECT_EQ(services.ShellCalls(),
-              (std::vector<testsupport::ShellCall>{{"open", session.globals.AppDir + "Tez.hlp"}}));
-    const engine::GameState& after = state;
-    EXPECT_EQ(after.PosX, before.PosX);
-    EXPECT_EQ(after.PosY, before.PosY);
+              (std::vector<testsupport::ShellCall>{{"open", form.Game().Shared().AppDir + "Tez.hlp"}}));
+    const engine::GameState& after = state();
+    EXPECT_EQ(after.board, before.board);
     EXPECT_EQ(after.ShuffleLimit, before.ShuffleLimit);
     EXPECT_EQ(after.MoveCount, before.MoveCount);
-    EXPECT_EQ(after.DivCount, 4);
+    EXPECT_EQ(after.board.DivCount, 4);
     EXPECT_EQ(form.windowTitle(), title);
     for (int16_t i = 1; i <= 15; ++i) EXPECT_TRUE(Tile(i)->isVisible());
     if (QWidget* about = testsupport::OpenWindow<dialogs::AboutWindow>()) about->close();
@@ -294,14 +286,14 @@ TEST_F(MainWindow, BgmMenuKeepsExactlyOneCheckWhicheverIsChosen) {
     BgmItem(form, 0)->trigger();  // ON while already checked: Qt unticks it first
     EXPECT_TRUE(BgmItem(form, 0)->isChecked());
     EXPECT_FALSE(BgmItem(form, 1)->isChecked());
-    EXPECT_EQ(state.BgmOn, 1);
+    EXPECT_EQ(state().BgmOn, 1);
     BgmItem(form, 1)->trigger();
     EXPECT_FALSE(BgmItem(form, 0)->isChecked());
     EXPECT_TRUE(BgmItem(form, 1)->isChecked());
-    EXPECT_EQ(state.BgmOn, 0);
+    EXPECT_EQ(state().BgmOn, 0);
     BgmItem(form, 1)->trigger();
     EXPECT_TRUE(BgmItem(form, 1)->isChecked());
-    const std::string tune = "MidiPlay " + session.globals.AppDir + "QUIL9702.mid";
+    const std::string tune = "MidiPlay " + form.Game().Shared().AppDir + "QUIL9702.mid";
     EXPECT_EQ(sound.calls, (std::vector<std::string>{tune, "MidiStop", "WaveStop", "MidiStop", "WaveStop"}));
 }
 

@@ -78,19 +78,19 @@ TEST_F(PictureDrop, AnythingElseIsRefused) {
 
     EXPECT_FALSE(Drop(*Files({QUrl(QStringLiteral("https://example.jp/picture.jpg"))})));
     EXPECT_FALSE(Drop(*Picture(), Qt::MoveAction));
-    EXPECT_EQ(state.PictureLoaded, 0);
-    EXPECT_TRUE(state.PicturePath.empty());
+    EXPECT_EQ(state().PictureLoaded, 0);
+    EXPECT_TRUE(state().PicturePath.empty());
 }
 
 TEST_F(PictureDrop, ADroppedPictureIsChosenAndStartsTheNextGame) {
     ASSERT_TRUE(Drop(*Picture()));
-    EXPECT_EQ(state.PicturePath, QFile::encodeName(picturePath).toStdString());
-    EXPECT_EQ(state.PictureLoaded, 1);
-    EXPECT_EQ(session.picture1.size(), QSize(40, 30));
+    EXPECT_EQ(state().PicturePath, QFile::encodeName(picturePath).toStdString());
+    EXPECT_EQ(state().PictureLoaded, 1);
+    EXPECT_EQ(form.Pictures().Picture1().size(), QSize(40, 30));
     EXPECT_TRUE(services.Shown().empty());
 
-    form.m1a_Click(0);
-    EXPECT_EQ(state.DivCount, 3);
+    form.Game().m1a_Click(0);
+    EXPECT_EQ(board().DivCount, 3);
     ASSERT_NE(Tile(1), nullptr);
     EXPECT_EQ(Tile(1)->Piece().pixelColor(2, 2), QColor(Qt::red));
 }
@@ -98,16 +98,16 @@ TEST_F(PictureDrop, ADroppedPictureIsChosenAndStartsTheNextGame) {
 TEST_F(PictureDrop, DuringAGameTheDropIsRefusedAsTheMenuRefuses) {
     services.ExpectBoxes();
     Start(0, false);
-    const QImage playing = session.picture1;
+    const QImage playing = form.Pictures().Picture1();
     EXPECT_EQ(Drag(*Picture()), Qt::CopyAction);  // taken, to be answered
     ASSERT_TRUE(Drop(*Picture()));
     ASSERT_EQ(services.Shown().size(), 1u);
     EXPECT_EQ(services.Shown()[0].prompt, "ゲームが開始されていますので選択できません。");
     EXPECT_EQ(services.Shown()[0].title, "エラー");
     EXPECT_EQ(services.Shown()[0].buttons, platform::MsgButtons::Ok);
-    EXPECT_TRUE(state.PicturePath.empty());
-    EXPECT_EQ(session.picture1, playing);
-    EXPECT_EQ(state.DivCount, 3);
+    EXPECT_TRUE(state().PicturePath.empty());
+    EXPECT_EQ(form.Pictures().Picture1(), playing);
+    EXPECT_EQ(board().DivCount, 3);
 }
 
 TEST_F(PictureDrop, AFileThatDoesNotLoadEndsAsInTheDialog) {
@@ -115,9 +115,9 @@ TEST_F(PictureDrop, AFileThatDoesNotLoadEndsAsInTheDialog) {
     const QString broken = folder.filePath("broken.jpg");
     ASSERT_TRUE(testsupport::WriteBytes(broken, "\xFF\xD8 not really a photo"));
     ASSERT_TRUE(Drop(*Files({QUrl::fromLocalFile(broken)})));
-    EXPECT_EQ(state.PicturePath, QFile::encodeName(broken).toStdString());
-    EXPECT_EQ(state.PictureLoaded, 1);  // the earlier picture is still the one
-    EXPECT_EQ(session.picture1.size(), QSize(40, 30));
+    EXPECT_EQ(state().PicturePath, QFile::encodeName(broken).toStdString());
+    EXPECT_EQ(state().PictureLoaded, 1);  // the earlier picture is still the one
+    EXPECT_EQ(form.Pictures().Picture1().size(), QSize(40, 30));
     EXPECT_TRUE(services.Shown().empty());
 }
 

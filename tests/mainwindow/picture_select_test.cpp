@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "engine/game.h"
 #include "mainwindow/board_size.h"
 #include "platform/picture_fixtures.h"
+#include "support/fake_board.h"
 #include "support/fake_services.h"
 
 namespace {
@@ -22,10 +24,8 @@ const QColor kOldColour(200, 200, 0);
 class PictureSelect : public testing::Test {
 protected:
     PictureSelect() {
-        session_.globals.AppDir = folder_.path().toStdString() + "/";
-        state_.PicturePath = "/earlier/choice.jpg";
-        state_.PictureLoaded = 1;
-        picture1_ = TwoColour(10, 10, kOldColour, kOldColour);
+        game_.Load(folder_.path().toStdString() + "/");
+        select_.Take(TwoColour(10, 10, kOldColour, kOldColour), "/earlier/choice.jpg");
     }
     QString Put(const QString& name, const QImage& image, const char* format = "JPEG") {
         const QString path = folder_.filePath(name);
@@ -39,23 +39,28 @@ protected:
     }
 
     QTemporaryDir folder_;
-    mainwindow::Session session_;
-    engine::GameState& state_ = session_.state;
-    const engine::Globals& globals_ = session_.globals;
-    QImage& picture1_ = session_.picture1;
+    testsupport::FakeWindow window_;
+    testsupport::FakeSound sound_;
+    testsupport::ScriptedRandom random_;
     testsupport::FakeServices services_;
+    engine::Game game_{window_, sound_, random_};
+    const engine::GameState& state_ = game_.State();
+    const engine::Globals& globals_ = game_.Shared();
+    mainwindow::PictureSelect select_{game_, services_};
+    const QImage& picture1_ = select_.Picture1();
 };
 
 TEST_F(PictureSelect, AllThreeCommandsRefuseWhileAGameIsOn) {
-    state_.DivCount = 4;
+    game_.m1a_Click(1);
+    ASSERT_TRUE(game_.IsOn());
     Put("pantira.jpg", TwoColour(40, 40, Qt::red, Qt::red));
     Put("nemaki.jpg", TwoColour(40, 40, Qt::blue, Qt::blue));
     services_.Choose(folder_.filePath("pantira.jpg"));
     services_.ExpectBoxes();
 
-    mainwindow::m2a_Click(session_, services_, nullptr);
-    mainwindow::m2b_Click(session_, services_);
-    mainwindow::m2c_Click(session_, services_);
+    select_.ChooseInDialog(nullptr);
+    select_.ChooseBuiltIn("pantira.jpg");
+    select_.ChooseBuiltIn("nemaki.jpg");
 
     ASSERT_EQ(services_.Shown().size(), 3u);
     for (const auto& box : services_.Shown()) {
@@ -65,7 +70,7 @@ TEST_F(PictureSelect, AllThreeCommandsRefuseWhileAGameIsOn) {
     }
     EXPECT_TRUE(services_.SeenDialogs().empty());
     EXPECT_EQ(state_.PicturePath, "/earlier/choice.jpg");
-    EXPECT_EQ(state_.DivCount, 4);
+    EXPECT_TRUE(game_.IsOn());
     ExpectPictureKept();
 }
 
@@ -73,7 +78,7 @@ TEST_F(PictureSelect, ChoosingAsksForAPictureFileInTheCurrentFolder) {
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(folder_.path()));
     services_.Choose({});
-    mainwindow::m2a_Click(session_, services_, nullptr);
+    select_.ChooseInDialog(nullptr);
     QDir::setCurrent(before);
 
     ASSERT_EQ(services_.SeenDialogs().size(), 1u);
@@ -87,9 +92,10 @@ TEST_F(PictureSelect, ChoosingAsksForAPictureFileInTheCurrentFolder) {
 
 TEST_F(PictureSelect, ChoosingAFileLoadsIt) {
     const QString path = Put("chosen.bmp", TwoColour(40, 30, Qt::red, Qt::blue), "BMP");
-    state_.PictureLoaded = 0;
+    game_.m1b_Click();  // a reset asks for a picture again
+    ASSERT_EQ(state_.PictureLoaded, 0);
     services_.Choose(path);
-    mainwindow::m2a_Click(session_, services_, nullptr);
+    select_.ChooseInDialog(nullptr);
     EXPECT_EQ(state_.PicturePath, path.toStdString());
     EXPECT_EQ(state_.PictureLoaded, 1);
     EXPECT_EQ(picture1_.size(), QSize(40, 30));
@@ -103,7 +109,7 @@ TEST_F(PictureSelect, ChoosingAFileInAFolderWithSpacesAndJapanese) {
     ASSERT_TRUE(
         testsupport::WriteBytes(path, testsupport::Gif(4, 4, {qRgb(0, 0, 255)}, {std::vector<uint8_t>(16, 0)})));
     services_.Choose(path);
-    mainwindow::m2a_Click(session_, services_, nullptr);
+    select_.ChooseInDialog(nullptr);
     EXPECT_EQ(state_.PicturePath, path.toStdString());
     EXPECT_EQ(picture1_.size(), QSize(4, 4));
     EXPECT_EQ(picture1_.pixelColor(1, 1), QColor(Qt::blue));
@@ -111,7 +117,7 @@ TEST_F(PictureSelect, ChoosingAFileInAFolderWithSpacesAndJapanese) {
 
 TEST_F(PictureSelect, CancellingKeepsThePictureAlreadyChosen) {
     services_.Choose({});
-    mainwindow::m2a_Click(session_, services_, nullptr);
+    select_.ChooseInDialog(nullptr);
     EXPECT_EQ(services_.SeenDialogs().size(), 1u);
     EXPECT_EQ(services_.BusyShown(), 0);
     EXPECT_EQ(state_.PicturePath, "/earlier/choice.jpg");
@@ -123,7 +129,7 @@ TEST_F(PictureSelect, AnUnreadableChosenFileEndsSilentlyWithItsPathKept) {
     const QString path = folder_.filePath("holiday.jpg");
     ASSERT_TRUE(testsupport::WriteBytes(path, "\xFF\xD8 not really a photo"));
     services_.Choose(path);
-    mainwindow::m2a_Click(session_, services_, nullptr);
+    select_.ChooseInDialog(nullptr);
     EXPECT_EQ(state_.PicturePath, path.toStdString());
     ExpectPictureKept();
     EXPECT_TRUE(services_.Shown().empty());
@@ -148,7 +154,7 @@ protected:
 TEST_F(UnderTheWaitCursor, AChosenPictureLoadsAfterTheDialogHasGone) {
     OfferWhileBusy("chosen.bmp", Encode(TwoColour(40, 30, Qt::red, Qt::blue), "BMP"));
     services_.Choose(folder_.filePath("chosen.bmp"));
-    mainwindow::m2a_Click(session_, services_, nullptr);
+    select_.ChooseInDialog(nullptr);
     ASSERT_EQ(services_.SeenDialogs().size(), 1u);
     EXPECT_FALSE(services_.SeenDialogs().front().busy);
     EXPECT_EQ(services_.BusyShown(), 1);
@@ -158,13 +164,13 @@ TEST_F(UnderTheWaitCursor, AChosenPictureLoadsAfterTheDialogHasGone) {
 
 TEST_F(UnderTheWaitCursor, ABuiltInPictureLoadsAndItsFailureIsToldAfterwards) {
     OfferWhileBusy("pantira.jpg", Encode(TwoColour(40, 40, Qt::red, Qt::red), "JPEG"));
-    mainwindow::m2b_Click(session_, services_);
+    select_.ChooseBuiltIn("pantira.jpg");
     EXPECT_EQ(services_.BusyShown(), 1);
     EXPECT_EQ(picture1_.size(), QSize(40, 40));
 
     OfferWhileBusy("nemaki.jpg", "not a picture");
     services_.ExpectBoxes();
-    mainwindow::m2c_Click(session_, services_);
+    select_.ChooseBuiltIn("nemaki.jpg");
     EXPECT_EQ(services_.BusyShown(), 2);
     ASSERT_EQ(services_.Shown().size(), 1u);
     EXPECT_EQ(services_.Shown().front().prompt, "画像を読み込めませんでした。");
@@ -180,24 +186,28 @@ TEST_F(PictureSelect, AFileChosenWithoutTheDialogEndsAsInTheDialog) {
     ASSERT_TRUE(testsupport::WriteBytes(bad, "\xFF\xD8 not really a photo"));
     for (const QString& path : {bad, good}) {
         SCOPED_TRACE(path.toStdString());
-        mainwindow::Session viaDialog = session_;
+        testsupport::FakeWindow window;
+        testsupport::FakeSound sound;
+        testsupport::ScriptedRandom random;
+        engine::Game viaDialog(window, sound, random);
+        mainwindow::PictureSelect dialogSelect(viaDialog, services_);
+        dialogSelect.Take(picture1_, state_.PicturePath);
         services_.Choose(path);
-        mainwindow::m2a_Click(viaDialog, services_, nullptr);
+        dialogSelect.ChooseInDialog(nullptr);
 
-        mainwindow::ChoosePictureFile(session_, services_, path.toStdString());
-        EXPECT_EQ(state_.PicturePath, viaDialog.state.PicturePath);
-        EXPECT_EQ(state_.PictureLoaded, viaDialog.state.PictureLoaded);
-        EXPECT_EQ(picture1_, viaDialog.picture1);
+        select_.ChooseFile(path.toStdString());
+        EXPECT_EQ(state_.PicturePath, viaDialog.State().PicturePath);
+        EXPECT_EQ(state_.PictureLoaded, viaDialog.State().PictureLoaded);
+        EXPECT_EQ(picture1_, dialogSelect.Picture1());
     }
     EXPECT_EQ(picture1_.size(), QSize(40, 30));
     EXPECT_TRUE(services_.Shown().empty());
 }
 
 TEST_F(PictureSelect, AFileChosenWithoutTheDialogIsRefusedDuringAGame) {
-    state_.DivCount = 3;
+    game_.m1a_Click(0);
     services_.ExpectBoxes();
-    mainwindow::ChoosePictureFile(session_, services_,
-                                  Put("chosen.jpg", TwoColour(20, 20, Qt::red, Qt::red)).toStdString());
+    select_.ChooseFile(Put("chosen.jpg", TwoColour(20, 20, Qt::red, Qt::red)).toStdString());
     ASSERT_EQ(services_.Shown().size(), 1u);
     EXPECT_EQ(services_.Shown()[0].prompt, "ゲームが開始されていますので選択できません。");
     EXPECT_EQ(services_.Shown()[0].title, "エラー");
@@ -209,11 +219,11 @@ TEST_F(PictureSelect, NemakiAfterPantiraReplacesThePicture) {
     Put("pantira.jpg", TwoColour(40, 40, Qt::red, Qt::red));
     Put("nemaki.jpg", TwoColour(30, 20, Qt::blue, Qt::blue));
 
-    mainwindow::m2b_Click(session_, services_);
+    select_.ChooseBuiltIn("pantira.jpg");
     EXPECT_EQ(state_.PicturePath, globals_.AppDir + "pantira.jpg");
     EXPECT_TRUE(Near(picture1_.pixelColor(5, 5), Qt::red));
 
-    mainwindow::m2c_Click(session_, services_);
+    select_.ChooseBuiltIn("nemaki.jpg");
     EXPECT_EQ(state_.PicturePath, globals_.AppDir + "nemaki.jpg");
     EXPECT_EQ(state_.PictureLoaded, 1);
     EXPECT_EQ(picture1_.size(), QSize(30, 20));
@@ -223,9 +233,9 @@ TEST_F(PictureSelect, NemakiAfterPantiraReplacesThePicture) {
 
 TEST_F(PictureSelect, TheSameItemTwiceReadsTheFileAgain) {
     Put("nemaki.jpg", TwoColour(20, 20, Qt::blue, Qt::blue));
-    mainwindow::m2c_Click(session_, services_);
+    select_.ChooseBuiltIn("nemaki.jpg");
     Put("nemaki.jpg", TwoColour(20, 20, Qt::green, Qt::green));
-    mainwindow::m2c_Click(session_, services_);
+    select_.ChooseBuiltIn("nemaki.jpg");
     EXPECT_TRUE(Near(picture1_.pixelColor(5, 5), Qt::green));
 }
 
@@ -241,7 +251,7 @@ TEST_P(BuiltInPictureFails, SaysSoAndOnlyThePathChanges) {
         if (present) {
             ASSERT_TRUE(QFile::copy(folder_.filePath("damaged.jpg"), folder_.filePath(QString::fromStdString(name))));
         }
-        nemaki ? mainwindow::m2c_Click(session_, services_) : mainwindow::m2b_Click(session_, services_);
+        select_.ChooseBuiltIn(name.c_str());
         EXPECT_EQ(state_.PicturePath, globals_.AppDir + name);
         ExpectPictureKept();
     }
@@ -257,14 +267,14 @@ INSTANTIATE_TEST_SUITE_P(PictureSelect, BuiltInPictureFails, testing::Bool(),
                          [](const auto& info) { return std::string(info.param ? "Nemaki" : "Pantira"); });
 
 TEST_F(PictureSelect, TheShippedPicturesLoadFromTheProgramsFolder) {
-    session_.globals.AppDir = PERNOKA_APP_DIR "/";
-    for (auto command : {&mainwindow::m2b_Click, &mainwindow::m2c_Click}) {
-        state_.PictureLoaded = 0;
-        picture1_ = QImage();
-        command(session_, services_);
+    game_.Load(PERNOKA_APP_DIR "/");
+    for (const char* name : {"pantira.jpg", "nemaki.jpg"}) {
+        ASSERT_EQ(state_.PictureLoaded, 0);
+        select_.ChooseBuiltIn(name);
         EXPECT_EQ(state_.PictureLoaded, 1) << state_.PicturePath;
         EXPECT_GE(picture1_.width(), 2 * mainwindow::kBoardSize.width());
         EXPECT_GE(picture1_.height(), 2 * mainwindow::kBoardSize.height());
+        game_.m1b_Click();
     }
     EXPECT_TRUE(services_.Shown().empty());
 }

@@ -35,7 +35,7 @@ mainwindow::PictureView* OpenView() { return testsupport::OpenWindow<mainwindow:
 using PictureViewTest = DialogsTest;
 
 TEST_F(PictureViewTest, BeforeAnyPictureTheSquareIsEmpty) {
-    auto* view = mainwindow::ShowPictureView(QImage());
+    auto* view = ShowView(QImage());
     EXPECT_TRUE(Image1(view)->Picture().isNull());
     EXPECT_TRUE(OK(view)->isVisible());
     EXPECT_EQ(OK(view)->text(), "OK");
@@ -44,7 +44,7 @@ TEST_F(PictureViewTest, BeforeAnyPictureTheSquareIsEmpty) {
 }
 
 TEST_F(PictureViewTest, PictureIsStretchedOverTheWholeSquare) {
-    auto* view = mainwindow::ShowPictureView(TwoColourPicture());
+    auto* view = ShowView(TwoColourPicture());
     auto* image = Image1(view);
     EXPECT_EQ(image->geometry(), QRect(8, 8, 193, 193));
     EXPECT_EQ(PixelOf(image, 2, 2), QColor(Qt::red));
@@ -72,35 +72,35 @@ TEST_F(PictureViewTest, DrawnAtDevicePixelsOnHiDpi) {
 }
 
 TEST_F(PictureViewTest, OpensCentredWhereverItWasBefore) {
-    auto* view = mainwindow::ShowPictureView(QImage());
+    auto* view = ShowView(QImage());
     const QRect screen = view->screen()->geometry();
     EXPECT_LE((view->frameGeometry().center() - screen.center()).manhattanLength(), 2);
     view->move(0, 0);
     OK(view)->click();
     Settle();
-    view = mainwindow::ShowPictureView(QImage());
+    view = ShowView(QImage());
     EXPECT_LE((view->frameGeometry().center() - screen.center()).manhattanLength(), 2);
 }
 
 TEST_F(PictureViewTest, OneInstanceKeepsItsPictureUntilReopened) {
     QImage picture1 = SolidPicture(Qt::red);
-    auto* view = mainwindow::ShowPictureView(picture1);
+    auto* view = ShowView(picture1);
     // The main window's picture changes in place, then a new one is shown.
     picture1.fill(Qt::green);
-    EXPECT_EQ(mainwindow::ShowPictureView(picture1), view);
-    EXPECT_EQ(mainwindow::ShowPictureView(SolidPicture(Qt::blue)), view);
+    EXPECT_EQ(ShowView(picture1), view);
+    EXPECT_EQ(ShowView(SolidPicture(Qt::blue)), view);
     EXPECT_EQ(PixelOf(Image1(view), 96, 96), QColor(Qt::red));
 
     OK(view)->click();
     Settle();
     ASSERT_EQ(OpenView(), nullptr);
-    view = mainwindow::ShowPictureView(SolidPicture(Qt::blue));
+    view = ShowView(SolidPicture(Qt::blue));
     EXPECT_EQ(PixelOf(Image1(view), 96, 96), QColor(Qt::blue));
 }
 
 TEST_F(PictureViewTest, EnterAndEscCloseIt) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-        auto* view = mainwindow::ShowPictureView(QImage());
+        auto* view = ShowView(QImage());
         Activate(view);
         QTest::keyClick(view->focusWidget() ? view->focusWidget() : view, key);
         Settle();
@@ -109,7 +109,7 @@ TEST_F(PictureViewTest, EnterAndEscCloseIt) {
 }
 
 TEST_F(PictureViewTest, DesignedAsAFixedDialog) {
-    auto* view = mainwindow::ShowPictureView(QImage());
+    auto* view = ShowView(QImage());
     EXPECT_EQ(view->size(), QSize(209, 238));
     EXPECT_EQ(view->minimumSize(), view->maximumSize());
     EXPECT_EQ(view->windowTitle(), "ペルノカ Ver.0.2");

@@ -1,43 +1,26 @@
+// The recording fakes of the engine's window, sound and random source.
 #include "support/fake_board.h"
 
 namespace testsupport {
+namespace {
 
-void FakeWindow::SetTemplateSize(float w, float h) {
-    templateWidth = w;
-    templateHeight = h;
-    log.push_back("SetTemplateSize");
+const char* ChangeName(engine::BoardChange change) {
+    switch (change) {
+        case engine::BoardChange::NewBoard: return "NewBoard";
+        case engine::BoardChange::Slid: return "Slid";
+        case engine::BoardChange::Reshuffled: return "Reshuffled";
+        case engine::BoardChange::Cleared: return "Cleared";
+    }
+    return "?";
 }
 
-void FakeWindow::HidePicture() {
-    pictureHidden = true;
-    log.push_back("HidePicture");
-}
+}  // namespace
 
-void FakeWindow::LoadTile(int16_t index) {
-    tiles[index] = FakeTile{};
-    log.push_back("LoadTile " + std::to_string(index));
-}
-
-void FakeWindow::UnloadTile(int16_t index) {
-    tiles.erase(index);
-    log.push_back("UnloadTile " + std::to_string(index));
-}
-
-void FakeWindow::ShowTile(int16_t index) {
-    tiles.at(index).visible = true;
-    log.push_back("ShowTile " + std::to_string(index));
-}
-
-void FakeWindow::MoveTile(int16_t index, float left, float top) {
-    FakeTile& tile = tiles.at(index);
-    tile.left = left;
-    tile.top = top;
-    ++tile.moves;
-}
-
-void FakeWindow::DrawPiece(int16_t index, const engine::PieceRect& source) {
-    tiles.at(index).piece = source;
-    log.push_back("DrawPiece " + std::to_string(index));
+void FakeWindow::BoardChanged(const engine::Board& changed, engine::BoardChange change, int16_t tile) {
+    board = changed;
+    std::string entry = std::string("Board ") + ChangeName(change);
+    if (change == engine::BoardChange::Slid) entry += " " + std::to_string(tile);
+    log.push_back(entry);
 }
 
 void FakeWindow::SetCaption(const std::string& text) {
@@ -50,6 +33,7 @@ void FakeWindow::SetBackColor(uint32_t rgb) { log.push_back("SetBackColor " + st
 int FakeWindow::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
     boxes.push_back(title + "|" + std::to_string(buttons) + "|" + prompt);
     log.push_back("MsgBox " + prompt);
+    if (onMsgBox) onMsgBox();
     if (answers.empty()) return 1;
     const int answer = answers.front();
     answers.pop_front();
@@ -70,6 +54,7 @@ int FakeWindow::Count(const std::string& prefix) const {
 
 float ScriptedRandom::Rnd() {
     ++rndCalls;
+    if (onRnd) onRnd();
     if (!script.empty()) {
         const float r = script.front();
         script.pop_front();

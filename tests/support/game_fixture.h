@@ -11,37 +11,47 @@ namespace testsupport {
 
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture() { globals.AppDir = "/opt/pernoka/"; }
+    GameFixture() { game.Load("/opt/pernoka/"); }
 
     void StartGame(int16_t index) {
-        state.PictureLoaded = 1;
+        game.PictureChosen("/pics/a.jpg", true);
         game.m1a_Click(index);
+    }
+
+    // A solved board: every simulated click hits tile 1, which can't move.
+    void StartSolved(int16_t index) {
+        for (int i = 0; i < 1200; ++i) random.script.push_back(0.0f);
+        StartGame(index);
+    }
+
+    // Cells between tile i and the gap, counted along rows and columns.
+    int Distance(int16_t i) const {
+        return std::abs(board().PosX[i] - board().SpaceX) + std::abs(board().PosY[i] - board().SpaceY);
     }
 
     // A tile next to the gap, or 0 when (impossibly) none is.
     int16_t Neighbour() const {
-        const int16_t n = state.DivCount;
-        for (int16_t i = 1; i <= n * n - 1; ++i)
-            if (std::abs(state.PosX[i] - state.SpaceX) + std::abs(state.PosY[i] - state.SpaceY) == 1) return i;
+        for (int16_t i = 1; i <= board().DivCount * board().DivCount - 1; ++i)
+            if (Distance(i) == 1) return i;
         return 0;
     }
 
     // A tile that is not next to the gap.
     int16_t FarTile() const {
-        const int16_t n = state.DivCount;
-        for (int16_t i = 1; i <= n * n - 1; ++i)
-            if (std::abs(state.PosX[i] - state.SpaceX) + std::abs(state.PosY[i] - state.SpaceY) > 1) return i;
+        for (int16_t i = 1; i <= board().DivCount * board().DivCount - 1; ++i)
+            if (Distance(i) > 1) return i;
         return 0;
     }
 
     void ClickNeighbour() { game.Canv_MouseDown(Neighbour(), 1, 0, 3.0f, 4.0f); }
 
-    engine::GameState state;
-    engine::Globals globals;
+    const engine::GameState& state() const { return game.State(); }
+    const engine::Board& board() const { return game.State().board; }
+
     FakeWindow window;
     FakeSound sound;
     ScriptedRandom random;
-    engine::Game game{state, globals, window, sound, random};
+    engine::Game game{window, sound, random};
 };
 
 }  // namespace testsupport

@@ -8,19 +8,19 @@
 
 namespace testsupport {
 
-// The window of this kind, or nullptr. The program's secondary windows go
-// when they are closed, once their deferred deletion has run.
+// The window of this kind on screen, or nullptr. The program keeps its
+// secondary windows, hidden, once they are closed.
 template <class Window>
 Window* OpenWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = dynamic_cast<Window*>(widget)) return window;
+        if (auto* window = dynamic_cast<Window*>(widget); window && window->isVisible()) return window;
     return nullptr;
 }
 
-// The top-level window with this object name, or nullptr.
+// The top-level window on screen with this object name, or nullptr.
 inline QWidget* OpenWindowNamed(const QString& name) {
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == name) return widget;
+        if (widget->objectName() == name && widget->isVisible()) return widget;
     return nullptr;
 }
 
