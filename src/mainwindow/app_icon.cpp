@@ -1,3 +1,4 @@
+// The application icon, from the sizes compiled into the program.
 #include "mainwindow/app_icon.h"
 
 // Resources of a static library must be registered by hand.

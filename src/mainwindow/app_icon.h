@@ -1,4 +1,5 @@
 #pragma once
+// The application icon.
 #include <QIcon>
 
 namespace mainwindow {

@@ -1,3 +1,4 @@
+// The message box of the real desktop: Qt's, without an icon.
 #include "platform/msgbox.h"
 
 #include <QApplication>
