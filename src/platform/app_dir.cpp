@@ -1,3 +1,4 @@
+// The program's folder and the current folder.
 #include "platform/app_dir.h"
 
 #include <QCoreApplication>

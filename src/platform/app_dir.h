@@ -1,4 +1,5 @@
 #pragma once
+// The program's folder, and making a folder the current one.
 #include <string>
 
 namespace platform {

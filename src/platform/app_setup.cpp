@@ -1,3 +1,4 @@
+// The application's Japanese set-up: fonts and Qt's translations.
 #include "platform/app_setup.h"
 
 #include <QApplication>

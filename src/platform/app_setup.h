@@ -1,4 +1,5 @@
 #pragma once
+// The application's Japanese set-up.
 namespace platform {
 
 // Japanese fonts and Qt's Japanese translations, so standard buttons read

@@ -1,3 +1,4 @@
+// The shuffles' generator: seeded from the clock, or from PERNOKA_SEED.
 #include "platform/clock_random.h"
 
 #include <charconv>

@@ -1,4 +1,5 @@
 #pragma once
+// The random generator of the shuffles.
 #include <cstdint>
 #include <optional>
 #include <random>

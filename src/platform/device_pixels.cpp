@@ -1,3 +1,4 @@
+// Sizes in the device pixels of the sharpest screen.
 #include "platform/device_pixels.h"
 
 #include <QGuiApplication>

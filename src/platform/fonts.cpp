@@ -1,3 +1,4 @@
+// The Japanese gothic in place of the font the designs ask for.
 #include "platform/fonts.h"
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 #pragma once
+// The fonts the designs ask for, mapped onto installed ones.
 namespace platform {
 
 // The designs ask for "ＭＳ ゴシック", which Linux does not have: map it, and

@@ -1,3 +1,4 @@
+// Reading a JPEG file's frame header without decoding the picture.
 #include "platform/jpeg_frame.h"
 
 #include <QByteArray>

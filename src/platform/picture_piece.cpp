@@ -1,3 +1,4 @@
+// Cutting a piece out of the picture at the size a tile can show.
 #include "platform/picture_piece.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Opening a regular file by the bytes of its name, never waiting on a pipe.
 #include "platform/regular_file.h"
 
 #include <fcntl.h>

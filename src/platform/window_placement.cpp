@@ -1,3 +1,4 @@
+// Top-level windows' frames and a client area centred on the screen.
 #include "platform/window_placement.h"
 
 #include <QApplication>
