@@ -72,22 +72,21 @@ void BM_CutThinBitmap(benchmark::State& state) {
     NoSound sound;
     platform::ClockRandom random;
     platform::DesktopServices services;
-    mainwindow::Session session;
-    mainwindow::Form1 form{session, sound, random, services};
+    mainwindow::Form1 form{sound, random, services};
     form.show();
     QApplication::processEvents();
     double peak = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        form.m1b_Click();
+        form.Game().m1b_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        session.picture1 = platform::LoadPicture(Files().at("thin.bmp"), mainwindow::kBoardSize).value_or(QImage());
-        session.state.PictureLoaded = 1;
+        form.Pictures().Take(
+            platform::LoadPicture(Files().at("thin.bmp"), mainwindow::kBoardSize).value_or(QImage()), "thin.bmp");
         state.ResumeTiming();
-        peak = PeakMbAddedBy([&] { form.m1a_Click(0); });
+        peak = PeakMbAddedBy([&] { form.Game().m1a_Click(0); });
     }
     state.counters["peak_MB_added"] = peak;
-    state.counters["picture_MB"] = double(session.picture1.sizeInBytes()) / (1024 * 1024);
+    state.counters["picture_MB"] = double(form.Pictures().Picture1().sizeInBytes()) / (1024 * 1024);
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
-// The help file reader: bytes → a file → ShowHelpFile, which lays it out as
-// HTML in the help viewer. The viewer goes after each input, so memory stays
-// flat from one to the next.
+// The help file reader: bytes → a file → the help viewer, which lays it out
+// as HTML. The viewer goes after each input, so memory stays flat from one
+// to the next.
 #include <QApplication>
-#include <QWidget>
 
 #include "fuzz_support.h"
 #include "platform/help_viewer.h"
@@ -10,12 +9,6 @@
 namespace {
 
 fuzzsupport::ScratchFile* scratch = nullptr;
-
-void CloseViewers() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QStringLiteral("helpViewer")) delete window;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 }  // namespace
 
@@ -29,7 +22,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     scratch->Write(data, size);
-    platform::ShowHelpFile(scratch->Path());
-    CloseViewers();
+    {
+        platform::HelpViewer viewer;
+        viewer.Show(scratch->Path());
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
