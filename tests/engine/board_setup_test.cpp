@@ -50,7 +50,7 @@ TEST_F(BoardSetup, SilentStartWithSoundOff) {
 TEST_F(BoardSetup, RefusalsChangeNothing) {
     game.m1a_Click(0);
     EXPECT_EQ(window.boxes, std::vector<std::string>{"エラー|0|画像を選択して下さい。"});
-    EXPECT_TRUE(window.log.size() == 1);  // only the box
+    EXPECT_EQ(window.log.size(), 1u);  // only the box
     EXPECT_EQ(board().DivCount, 0);
 
     StartGame(0);
