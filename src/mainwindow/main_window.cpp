@@ -14,6 +14,7 @@
 #include "mainwindow/picture_view.h"
 #include "mainwindow/tile_widget.h"
 #include "platform/app_dir.h"
+#include "platform/help_viewer.h"
 #include "platform/services.h"
 #include "platform/twips.h"
 

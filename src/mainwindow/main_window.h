@@ -13,8 +13,9 @@
 #include "sound/bgm_switch.h"
 
 namespace platform {
+class HelpViewer;
 class Services;
-}
+}  // namespace platform
 namespace dialogs {
 class AboutWindow;
 class OptionsWindow;
@@ -91,6 +92,7 @@ private:
     std::unique_ptr<PictureView> Form2_;
     std::unique_ptr<dialogs::OptionsWindow> frmOption_;
     std::unique_ptr<dialogs::AboutWindow> frmAbout_;
+    std::unique_ptr<platform::HelpViewer> helpViewer_;
 };
 
 }  // namespace mainwindow

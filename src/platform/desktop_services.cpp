@@ -10,14 +10,11 @@
 #include <QUrl>
 #include <cstdio>
 
-#include "platform/help_viewer.h"
 #include "platform/msgbox.h"
 
 namespace platform {
 
 DesktopServices::DesktopServices(std::function<void()> beforeEnd) : beforeEnd_(std::move(beforeEnd)) {}
-
-DesktopServices::~DesktopServices() = default;
 
 MsgAnswer DesktopServices::MsgBox(const std::string& prompt, MsgButtons buttons, const std::string& title) {
     return ShowMessageBox(prompt, buttons, title);
@@ -28,13 +25,6 @@ int DesktopServices::RunFileDialog(QFileDialog& dialog) { return dialog.exec(); 
 void DesktopServices::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
 void DesktopServices::EndBusy() { QApplication::restoreOverrideCursor(); }
-
-void DesktopServices::ShellExecuteOpen(const std::string& file) {
-    // A missing help file shows nothing, not even an empty viewer.
-    if (!IsReadableFile(file)) return;
-    if (!helpViewer_) helpViewer_ = std::make_unique<HelpViewer>();
-    helpViewer_->Show(file);
-}
 
 void DesktopServices::OpenUrl(const std::string& url) {
     QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::StrictMode));

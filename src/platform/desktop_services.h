@@ -1,36 +1,27 @@
 #pragma once
 // The services of the real desktop: Qt's message box, file dialog and
-// override cursor, the program's help viewer, the desktop's URL handler, and
-// the process's end.
+// override cursor, the desktop's URL handler, and the process's end.
 #include <functional>
-#include <memory>
 
 #include "platform/services.h"
 
 namespace platform {
-
-class HelpViewer;
 
 class DesktopServices final : public Services {
 public:
     // beforeEnd runs just before the process ends (the audio thread must
     // stop first).
     explicit DesktopServices(std::function<void()> beforeEnd = {});
-    ~DesktopServices() override;
 
     MsgAnswer MsgBox(const std::string& prompt, MsgButtons buttons, const std::string& title) override;
     int RunFileDialog(QFileDialog& dialog) override;
     void BeginBusy() override;
     void EndBusy() override;
-    void ShellExecuteOpen(const std::string& file) override;
     void OpenUrl(const std::string& url) override;
     void EndProcess() override;
 
 private:
     std::function<void()> beforeEnd_;
-    // Made at the first help file and kept, hidden when closed, until the
-    // services go.
-    std::unique_ptr<HelpViewer> helpViewer_;
 };
 
 }  // namespace platform

@@ -1,7 +1,6 @@
 #pragma once
 // What the program asks of the desktop: message boxes, the open-file dialog,
-// the wait cursor, opening the help file or a mail address, and ending the
-// process. The
+// the wait cursor, opening a mail address, and ending the process. The
 // program is handed one set of them (DesktopServices); tests hand it theirs.
 #include <string>
 
@@ -28,11 +27,6 @@ public:
     // without taking input. Calls may nest.
     virtual void BeginBusy() = 0;
     virtual void EndBusy() = 0;
-
-    // "open" on a document. The only document the program opens is its help
-    // file; a file that cannot be read shows nothing. The result is not
-    // looked at.
-    virtual void ShellExecuteOpen(const std::string& file) = 0;
 
     // Gives a URL to the desktop's handler for it; a mailto: address opens a
     // new message in the user's mail program.

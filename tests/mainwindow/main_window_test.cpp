@@ -7,7 +7,9 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
+#include <QUrl>
 #include <cmath>
 
 #include "dialogs/about_window.h"
@@ -258,6 +260,7 @@ TEST(MovePainting, TheSlidTileIsOnScreenBeforeTheClickSoundBlocks) {
 }
 
 TEST_F(BoardWidgets, HelpAndAboutLeaveAGameAlone) {
+    form.Game().Load(PERNOKA_APP_DIR "/");  // where the help file lies
     QImage picture(90, 90, QImage::Format_RGB32);
     picture.fill(Qt::gray);
     StartOn(picture, 1);
@@ -266,8 +269,10 @@ TEST_F(BoardWidgets, HelpAndAboutLeaveAGameAlone) {
     const QString title = form.windowTitle();
     form.m5a_Click();
     form.m5b_Click();
-    EXPECT_EQ(services.ShellCalls(),
-              (std::vector<testsupport::ShellCall>{{"open", form.Game().Shared().AppDir + "Tez.hlp"}}));
+    QWidget* help = testsupport::OpenWindowNamed("helpViewer");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(testsupport::Part<QTextBrowser>(help, "helpBrowser")->source(),
+              QUrl::fromLocalFile(QStringLiteral(PERNOKA_APP_DIR "/Tez.hlp")));
     const engine::GameState& after = state();
     EXPECT_EQ(after.board, before.board);
     EXPECT_EQ(after.ShuffleLimit, before.ShuffleLimit);

@@ -35,7 +35,7 @@ struct SeenFileDialog {
     bool busy = false;         // shown under the wait cursor
 };
 
-// (operation, target): ("open", file) for ShellExecuteOpen, ("url", url) for OpenUrl.
+// (operation, target): ("url", url) for OpenUrl.
 using ShellCall = std::pair<std::string, std::string>;
 
 class FakeServices final : public platform::Services {
@@ -78,7 +78,6 @@ public:
     int RunFileDialog(QFileDialog& dialog) override;
     void BeginBusy() override;
     void EndBusy() override;
-    void ShellExecuteOpen(const std::string& file) override { shellCalls_.emplace_back("open", file); }
     void OpenUrl(const std::string& url) override { shellCalls_.emplace_back("url", url); }
     void EndProcess() override { ++endProcessCalls_; }
 
