@@ -40,11 +40,7 @@ TEST_F(BoardKeys, EachArrowSlidesTheTileOnTheFarSideOfTheGap) {
 
     EXPECT_EQ(form.windowTitle(), "4回目");
     EXPECT_EQ(PopSounds(), 4);
-    // The tiles stand where the engine says.
-    for (int16_t i : {left, above}) {
-        EXPECT_EQ(Tile(i)->geometry().topLeft(),
-                  QPoint(qRound(board().PosX[i] * 1585 / 15.0), qRound(board().PosY[i] * 1445 / 15.0)));
-    }
+    ExpectTilesWhereTheBoardSays();
 }
 
 TEST_F(BoardKeys, AnArrowWithNoTileOnThatSideDoesNothing) {
@@ -124,6 +120,7 @@ TEST_F(BoardKeys, KeysCountReshuffleAndEndTheGameAsClicksDo) {
         if (move == 6) break;
         EXPECT_EQ(form.windowTitle(), move % 2 ? "1回目" : "0回目") << move;
         EXPECT_EQ(state().ShuffleCount, move / 2) << move;
+        ExpectTilesWhereTheBoardSays();  // after a reshuffle as after a move
     }
     EXPECT_EQ(PopSounds(), 6);
     ASSERT_EQ(services.Shown().size(), 1u);

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "mainwindow/board_accessibility.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/tile_widget.h"
 #include "support/fake_board.h"
@@ -49,6 +50,21 @@ protected:
 
     int16_t TileAt(int col, int row) {
         return engine::TileInCell(form.Game().State().board, {static_cast<int16_t>(col), static_cast<int16_t>(row)});
+    }
+
+    // Every tile stands in its cell and is named by it, and the board tells
+    // where the gap is, as the engine has the board now.
+    void ExpectTilesWhereTheBoardSays() {
+        const engine::Board& b = board();
+        const engine::TileSize size = engine::TileSizeFor(4755, 4335, b.DivCount);
+        for (int16_t i = 1; i < b.DivCount * b.DivCount; ++i) {
+            ASSERT_NE(Tile(i), nullptr) << i;
+            EXPECT_EQ(Tile(i)->geometry().topLeft(), QPoint(qRound(b.PosX[i] * size.width / 15.0),
+                                                            qRound(b.PosY[i] * size.height / 15.0)))
+                << i;
+            EXPECT_EQ(Tile(i)->accessibleName(), mainwindow::TileName(i, engine::CellOf(b, i))) << i;
+        }
+        EXPECT_EQ(form.centralWidget()->accessibleDescription(), mainwindow::GapDescription(engine::GapCell(b)));
     }
 
     int PopSounds() {
