@@ -82,16 +82,13 @@ AboutWindow::AboutWindow(platform::Services& services) : QDialog(nullptr), servi
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(kLogoIntervalMs);
     connect(Timer1_, &QTimer::timeout, this, &AboutWindow::Timer1_Timer);
-    // Closed, the window is unloaded: the logo stands still.
-    connect(this, &QDialog::finished, Timer1_, &QTimer::stop);
 }
 
 void AboutWindow::Open() {
     if (!isVisible()) {
-        LogoFrame_ = 0;
         Form_Load();
         // Enabled in the design: the timer runs from load until the window
-        // is closed.
+        // goes.
         Timer1_->start();
     }
     ShowOrBringForward(this);

@@ -11,8 +11,7 @@ void Form1::m5a_Click() {
     const std::string file = game_.Shared().AppDir + engine::file::kHelp;
     // Not even an empty viewer for a file that is not there.
     if (!platform::IsReadableFile(file)) return;
-    if (!helpViewer_) helpViewer_ = std::make_unique<platform::HelpViewer>();
-    helpViewer_->Show(file);
+    helpViewer_.Get().Show(file);
 }
 
 }  // namespace mainwindow

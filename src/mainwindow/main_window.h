@@ -5,8 +5,8 @@
 #include <QAction>
 #include <QMainWindow>
 #include <array>
-#include <memory>
 
+#include "dialogs/owned_window.h"
 #include "engine/game.h"
 #include "mainwindow/move_painting_sound.h"
 #include "mainwindow/picture_select.h"
@@ -86,13 +86,12 @@ private:
     engine::TileSize tileSize_;    // twips, of the board now out
     std::array<QAction*, 2> m3a_{};
 
-    // The secondary windows, each made at its first opening and kept, hidden
-    // when closed, until the main window goes; declared last, so they go
-    // before the game they report to.
-    std::unique_ptr<PictureView> Form2_;
-    std::unique_ptr<dialogs::OptionsWindow> frmOption_;
-    std::unique_ptr<dialogs::AboutWindow> frmAbout_;
-    std::unique_ptr<platform::HelpViewer> helpViewer_;
+    // The secondary windows, each owned from its opening until it is closed;
+    // declared last, so they go before the game they report to.
+    dialogs::OwnedWindow<PictureView> Form2_;
+    dialogs::OwnedWindow<dialogs::OptionsWindow> frmOption_;
+    dialogs::OwnedWindow<dialogs::AboutWindow> frmAbout_;
+    dialogs::OwnedWindow<platform::HelpViewer> helpViewer_;
 };
 
 }  // namespace mainwindow

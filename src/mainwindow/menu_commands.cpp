@@ -11,28 +11,22 @@ namespace mainwindow {
 
 void Form1::m2a_Click() { pictures_.ChooseInDialog(this); }
 
-void Form1::m6_Click() {
-    if (!Form2_) Form2_ = std::make_unique<PictureView>();
-    Form2_->Open(pictures_.Picture1());
-}
+void Form1::m6_Click() { Form2_.Get().Open(pictures_.Picture1()); }
 
 void Form1::m8_Click() {
     if (game_.IsOn()) {
         services_.MsgBox(engine::text::kGameRunning, platform::MsgButtons::Ok, engine::text::kErrorTitle);
         return;
     }
-    if (!frmOption_) {
-        frmOption_ = std::make_unique<dialogs::OptionsWindow>(services_);
-        // The window checked the value against the same rule the game keeps.
-        connect(frmOption_.get(), &dialogs::OptionsWindow::clickSuChosen, this,
-                [this](int value) { game_.StoreClickSu(value); });
-    }
-    frmOption_->Open();
+    const bool opening = !frmOption_.get();
+    dialogs::OptionsWindow& window = frmOption_.Get(services_);
+    // The window checked the value against the same rule the game keeps.
+    if (opening) connect(&window, &dialogs::OptionsWindow::clickSuChosen, this, [this](int value) {
+        game_.StoreClickSu(value);
+    });
+    window.Open();
 }
 
-void Form1::m5b_Click() {
-    if (!frmAbout_) frmAbout_ = std::make_unique<dialogs::AboutWindow>(services_);
-    frmAbout_->Open();
-}
+void Form1::m5b_Click() { frmAbout_.Get(services_).Open(); }
 
 }  // namespace mainwindow

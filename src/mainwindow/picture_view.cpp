@@ -22,8 +22,6 @@ PictureView::PictureView() : QDialog(nullptr) {
     // Esc rejects the dialog, which closes it the same way.
     cmdPic_->setDefault(true);
     connect(cmdPic_, &QPushButton::clicked, this, &PictureView::cmdPic_Click);
-    // Closed, the window holds no picture: the next opening loads afresh.
-    connect(this, &QDialog::finished, this, [this] { Image1_->SetPicture(QImage()); });
 }
 
 void PictureView::Open(const QImage& picture1) {

@@ -1,6 +1,7 @@
 // The help viewer: an HTML browser window placed in the middle of the screen.
 #include "platform/help_viewer.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -50,6 +51,11 @@ void HelpViewer::PlaceOnScreen() {
     // A window is moved by its frame; until it is framed, that is its client
     // area.
     move(client.topLeft() - QPoint(known.left(), known.top()));
+}
+
+void HelpViewer::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit finished(0);
 }
 
 bool HelpViewer::Show(const std::string& path) {

@@ -14,12 +14,21 @@ namespace platform {
 bool IsReadableFile(const std::string& path);
 
 class HelpViewer : public QWidget {
+    Q_OBJECT
+
 public:
     HelpViewer();
 
     // Shows the file, bringing the viewer forward. A file that cannot be
     // read shows nothing and returns false.
     bool Show(const std::string& path);
+
+signals:
+    // Closed by the player.
+    void finished(int result);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // In the middle of the screen's free area, and shrunk to it where the

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dialogs/about_window.h"
+#include "dialogs/owned_window.h"
 #include "dialogs/options_window.h"
 #include "mainwindow/picture_view.h"
 #include "platform/fonts.h"
@@ -46,34 +47,31 @@ protected:
 
     const std::vector<ShellCall>& ShellCalls() const { return services.ShellCalls(); }
 
-    // Each window as the main window keeps it: made at its first opening,
-    // then opened again or brought forward. What "ＯＫ" of the options window
+    // Each window as the main window keeps it: made at its opening, then
+    // brought forward until it is closed. What "ＯＫ" of the options window
     // stores goes to clickSu.
     dialogs::OptionsWindow* ShowOptions() {
-        if (!options) {
-            options = std::make_unique<dialogs::OptionsWindow>(services);
-            QObject::connect(options.get(), &dialogs::OptionsWindow::clickSuChosen,
-                             [this](int value) { clickSu = value; });
-        }
-        options->Open();
-        return options.get();
+        const bool opening = !options.get();
+        dialogs::OptionsWindow& window = options.Get(services);
+        if (opening)
+            QObject::connect(&window, &dialogs::OptionsWindow::clickSuChosen, [this](int value) { clickSu = value; });
+        window.Open();
+        return &window;
     }
     dialogs::AboutWindow* ShowAbout() {
-        if (!about) about = std::make_unique<dialogs::AboutWindow>(services);
-        about->Open();
+        about.Get(services).Open();
         return about.get();
     }
     mainwindow::PictureView* ShowView(const QImage& picture1) {
-        if (!view) view = std::make_unique<mainwindow::PictureView>();
-        view->Open(picture1);
+        view.Get().Open(picture1);
         return view.get();
     }
 
     testsupport::FakeServices services;
     int clickSu = 15;
-    std::unique_ptr<dialogs::OptionsWindow> options;
-    std::unique_ptr<dialogs::AboutWindow> about;
-    std::unique_ptr<mainwindow::PictureView> view;
+    dialogs::OwnedWindow<dialogs::OptionsWindow> options;
+    dialogs::OwnedWindow<dialogs::AboutWindow> about;
+    dialogs::OwnedWindow<mainwindow::PictureView> view;
 };
 
 }  // namespace dialogs_test

@@ -8,8 +8,8 @@
 
 namespace testsupport {
 
-// The window of this kind on screen, or nullptr. The program keeps its
-// secondary windows, hidden, once they are closed.
+// The window of this kind on screen, or nullptr. A closed window is hidden
+// at once and deleted once its handlers have returned.
 template <class Window>
 Window* OpenWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets())
