@@ -20,25 +20,19 @@ TEST(SeedFromText, TakesWholeNumbersOfThirtyTwoBitsOnly) {
         EXPECT_FALSE(platform::SeedFromText(bad).has_value()) << '"' << bad << '"';
 }
 
-struct Dealt {
-    std::array<int16_t, engine::kTileSlots> posX, posY;
-    int16_t spaceX, spaceY;
-    bool operator==(const Dealt&) const = default;
-};
+using Dealt = engine::Board;
 
 // A 5 × 5 start on the real generator; the seed it told comes back too.
 Dealt Deal(std::string& told) {
-    engine::GameState state;
-    engine::Globals globals;
     testsupport::FakeWindow window;
     testsupport::FakeSound sound;
     platform::ClockRandom random;
-    engine::Game game(state, globals, window, sound, random);
-    state.PictureLoaded = 1;
+    engine::Game game(window, sound, random);
+    game.PictureChosen("/pics/a.jpg", true);
     testing::internal::CaptureStderr();
     game.m1a_Click(2);
     told = testing::internal::GetCapturedStderr();
-    return {state.PosX, state.PosY, state.SpaceX, state.SpaceY};
+    return game.State().board;
 }
 
 class ReplayedShuffle : public testing::Test {
