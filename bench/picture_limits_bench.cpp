@@ -80,8 +80,8 @@ void BM_CutThinBitmap(benchmark::State& state) {
         state.PauseTiming();
         form.Game().m1b_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        form.Pictures().Take(
-            platform::LoadPicture(Files().at("thin.bmp"), mainwindow::kBoardSize).value_or(QImage()), "thin.bmp");
+        form.Pictures().Take(platform::LoadPicture(Files().at("thin.bmp"), mainwindow::kBoardSize).value_or(QImage()),
+                             "thin.bmp");
         state.ResumeTiming();
         peak = PeakMbAddedBy([&] { form.Game().m1a_Click(0); });
     }

@@ -68,8 +68,7 @@ OptionsWindow::OptionsWindow(platform::Services& services) : QDialog(nullptr), s
     connect(cmdOK_, &QPushButton::clicked, this, &OptionsWindow::cmdOK_Click);
     // Enter in the box moves on to ＯＫ once the key has been handled, so
     // the same Enter does not reach ＯＫ as well.
-    connect(txtClickSu_, &QLineEdit::returnPressed, this, &OptionsWindow::txtClickSu_LostFocus,
-            Qt::QueuedConnection);
+    connect(txtClickSu_, &QLineEdit::returnPressed, this, &OptionsWindow::txtClickSu_LostFocus, Qt::QueuedConnection);
     // Leaving the box for another control of this window; leaving the window
     // or opening the box's context menu is not leaving the box.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {

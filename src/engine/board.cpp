@@ -18,9 +18,7 @@ Board LaidOut(const Board& earlier, int16_t n) {
     return board;
 }
 
-bool IsTile(const Board& board, int16_t index) {
-    return index >= 1 && index <= board.DivCount * board.DivCount - 1;
-}
+bool IsTile(const Board& board, int16_t index) { return index >= 1 && index <= board.DivCount * board.DivCount - 1; }
 
 bool IsNextToGap(const Board& board, int16_t index) {
     if (!IsTile(board, index)) return false;

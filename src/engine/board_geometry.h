@@ -2,7 +2,6 @@
 // The arithmetic of laying out a board, kept apart so it can be checked alone.
 #include <cstdint>
 
-
 namespace engine {
 
 // A rectangle of the picture, in its pixels.

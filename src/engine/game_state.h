@@ -10,13 +10,13 @@
 namespace engine {
 
 struct GameState {
-    Board board;               // the tiles and the gap
-    int16_t ShuffleLimit = 0;  // counted moves allowed before a reshuffle
-    int16_t ShuffleCount = 0;  // automatic reshuffles in this game, 0..3
-    int16_t MoveCount = 0;     // counted moves since the start or the last reshuffle
-    int16_t Playing = 0;       // 1 while moves are counted and sounded
-    int16_t BgmOn = 1;         // the sound switch of the ＢＧＭ menu
-    std::string PicturePath;   // file of the picture chosen last, in the file system's bytes
+    Board board;                // the tiles and the gap
+    int16_t ShuffleLimit = 0;   // counted moves allowed before a reshuffle
+    int16_t ShuffleCount = 0;   // automatic reshuffles in this game, 0..3
+    int16_t MoveCount = 0;      // counted moves since the start or the last reshuffle
+    int16_t Playing = 0;        // 1 while moves are counted and sounded
+    int16_t BgmOn = 1;          // the sound switch of the ＢＧＭ menu
+    std::string PicturePath;    // file of the picture chosen last, in the file system's bytes
     int16_t PictureLoaded = 0;  // 1 once a picture waits for the next game
 };
 

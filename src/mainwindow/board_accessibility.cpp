@@ -23,6 +23,8 @@ QString TileName(int16_t index, engine::Cell cell) {
 
 QString GapDescription(engine::Cell cell) { return QStringLiteral("空きマス (%1)").arg(CellText(cell)); }
 
-void InstallBoardAccessibility() { dialogs::OfferPressable(TileWidget::staticMetaObject, QAccessible::Button, OnTheBoard); }
+void InstallBoardAccessibility() {
+    dialogs::OfferPressable(TileWidget::staticMetaObject, QAccessible::Button, OnTheBoard);
+}
 
 }  // namespace mainwindow

@@ -31,8 +31,8 @@ void Form1::BoardChanged(const engine::Board& board, engine::BoardChange change,
 
 void Form1::CutTiles(const engine::Board& board) {
     const int16_t n = board.DivCount;
-    tileSize_ = engine::TileSizeFor(board_->width() * platform::kTwipsPerPixel,
-                                    board_->height() * platform::kTwipsPerPixel, n);
+    tileSize_ =
+        engine::TileSizeFor(board_->width() * platform::kTwipsPerPixel, board_->height() * platform::kTwipsPerPixel, n);
     canv0_->resize(platform::TwipsRect(0, 0, tileSize_.width, tileSize_.height).size());
     const QImage& picture1 = pictures_.Picture1();
     for (int16_t i = 1; i <= n * n - 1; ++i) {

@@ -83,7 +83,7 @@ private:
     QWidget* board_ = nullptr;     // the client area below the menu bar
     TileWidget* canv0_ = nullptr;  // the hidden template tile
     std::array<TileWidget*, engine::kTileSlots> tiles_{};
-    engine::TileSize tileSize_;    // twips, of the board now out
+    engine::TileSize tileSize_;  // twips, of the board now out
     std::array<QAction*, 2> m3a_{};
 
     // The secondary windows, each owned from its opening until it is closed;

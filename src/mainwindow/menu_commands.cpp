@@ -21,9 +21,9 @@ void Form1::m8_Click() {
     const bool opening = !frmOption_.get();
     dialogs::OptionsWindow& window = frmOption_.Get(services_);
     // The window checked the value against the same rule the game keeps.
-    if (opening) connect(&window, &dialogs::OptionsWindow::clickSuChosen, this, [this](int value) {
-        game_.StoreClickSu(value);
-    });
+    if (opening)
+        connect(&window, &dialogs::OptionsWindow::clickSuChosen, this,
+                [this](int value) { game_.StoreClickSu(value); });
     window.Open();
 }
 

@@ -46,8 +46,10 @@ void Form1::BuildMenu() {
     QMenu* m2 = bar->addMenu(QStringLiteral("画像"));
     m2->setObjectName(QStringLiteral("m2"));
     connect(AddItem(m2, "画像選択", "m2a"), &QAction::triggered, this, [this] { m2a_Click(); });
-    connect(AddItem(m2, "パンチラ", "m2b"), &QAction::triggered, this, [this] { pictures_.ChooseBuiltIn(engine::file::kPantira); });
-    connect(AddItem(m2, "ねまき", "m2c"), &QAction::triggered, this, [this] { pictures_.ChooseBuiltIn(engine::file::kNemaki); });
+    connect(AddItem(m2, "パンチラ", "m2b"), &QAction::triggered, this,
+            [this] { pictures_.ChooseBuiltIn(engine::file::kPantira); });
+    connect(AddItem(m2, "ねまき", "m2c"), &QAction::triggered, this,
+            [this] { pictures_.ChooseBuiltIn(engine::file::kNemaki); });
 
     QMenu* m3 = bar->addMenu(QStringLiteral("ＢＧＭ"));
     m3->setObjectName(QStringLiteral("m3"));

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "dialogs/about_window.h"
-#include "dialogs/owned_window.h"
 #include "dialogs/options_window.h"
+#include "dialogs/owned_window.h"
 #include "mainwindow/picture_view.h"
 #include "platform/fonts.h"
 #include "platform/help_viewer.h"

@@ -36,8 +36,7 @@ TEST_F(BoardSetup, TheBoardIsOutBeforeTheTuneStartsLast) {
     sound.sharedLog = &window.log;
     StartGame(0);
     EXPECT_EQ(random.randomizeCalls, 1);
-    EXPECT_EQ(window.log,
-              (std::vector<std::string>{"Board NewBoard", "sound MidiPlay /opt/pernoka/QUIL9702.mid"}));
+    EXPECT_EQ(window.log, (std::vector<std::string>{"Board NewBoard", "sound MidiPlay /opt/pernoka/QUIL9702.mid"}));
 }
 
 TEST_F(BoardSetup, SilentStartWithSoundOff) {

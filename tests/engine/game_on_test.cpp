@@ -58,11 +58,11 @@ protected:
 
 TEST_F(GameOn, EveryReachablePhaseGivesTheSameAnswerAsBefore) {
     const std::map<std::string, bool> phases = {
-        {"idle, no picture", false},          {"idle, picture ready", false},
-        {"shuffling", true},                  {"playing", true},
-        {"reshuffling", true},                {"playing after a reshuffle", true},
-        {"game over", true},                  {"idle after the game over", false},
-        {"idle after a reset", false},        {"idle after exit answered no", false},
+        {"idle, no picture", false},   {"idle, picture ready", false},
+        {"shuffling", true},           {"playing", true},
+        {"reshuffling", true},         {"playing after a reshuffle", true},
+        {"game over", true},           {"idle after the game over", false},
+        {"idle after a reset", false}, {"idle after exit answered no", false},
     };
     for (const int clickSu : {int{engine::kClickSuMin}, 15, int{engine::kClickSuMax}}) {
         SCOPED_TRACE(clickSu);

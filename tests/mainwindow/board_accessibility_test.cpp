@@ -24,7 +24,8 @@ TEST(TileNames, TellThePieceAndTheCellCountedFromOne) {
 
 TEST_F(BoardAccessibility, EveryTileIsNamedByItsPieceAndItsCell) {
     Start(2, false);  // 5 × 5, shuffled
-    for (int16_t i = 1; i <= 24; ++i) EXPECT_EQ(Tile(i)->accessibleName(), Expected(i, board().PosX[i], board().PosY[i]));
+    for (int16_t i = 1; i <= 24; ++i)
+        EXPECT_EQ(Tile(i)->accessibleName(), Expected(i, board().PosX[i], board().PosY[i]));
     const QWidget* boardWidget = form.centralWidget();
     EXPECT_EQ(boardWidget->accessibleName(), "盤");
     EXPECT_EQ(boardWidget->accessibleDescription(), mainwindow::GapDescription({board().SpaceX, board().SpaceY}));

@@ -59,8 +59,8 @@ protected:
         const engine::TileSize size = engine::TileSizeFor(4755, 4335, b.DivCount);
         for (int16_t i = 1; i < b.DivCount * b.DivCount; ++i) {
             ASSERT_NE(Tile(i), nullptr) << i;
-            EXPECT_EQ(Tile(i)->geometry().topLeft(), QPoint(qRound(b.PosX[i] * size.width / 15.0),
-                                                            qRound(b.PosY[i] * size.height / 15.0)))
+            EXPECT_EQ(Tile(i)->geometry().topLeft(),
+                      QPoint(qRound(b.PosX[i] * size.width / 15.0), qRound(b.PosY[i] * size.height / 15.0)))
                 << i;
             EXPECT_EQ(Tile(i)->accessibleName(), mainwindow::TileName(i, engine::CellOf(b, i))) << i;
         }
@@ -69,7 +69,8 @@ protected:
 
     int PopSounds() {
         int pops = 0;
-        for (const std::string& call : sound.calls) pops += call == "WavePlay " + form.Game().Shared().AppDir + "Pop.wav";
+        for (const std::string& call : sound.calls)
+            pops += call == "WavePlay " + form.Game().Shared().AppDir + "Pop.wav";
         return pops;
     }
 

@@ -14,12 +14,12 @@ namespace testsupport {
 
 class FakeWindow final : public engine::WindowPort {
 public:
-    engine::Board board;              // as last notified
-    std::vector<std::string> log;     // every call, in order
+    engine::Board board;           // as last notified
+    std::vector<std::string> log;  // every call, in order
     std::string caption = "ペルノカ Ver.0.2";
-    std::deque<int> answers;          // message box answers; OK when empty
-    std::vector<std::string> boxes;   // "title|buttons|prompt"
-    std::function<void()> onMsgBox;   // runs as each box is shown
+    std::deque<int> answers;         // message box answers; OK when empty
+    std::vector<std::string> boxes;  // "title|buttons|prompt"
+    std::function<void()> onMsgBox;  // runs as each box is shown
     int endProcessCalls = 0;
 
     void BoardChanged(const engine::Board& board, engine::BoardChange change, int16_t tile) override;
