@@ -20,14 +20,6 @@ TEST(BoardGeometry, TileSizesAndUncoveredStripsOfTheClientArea) {
     }
 }
 
-TEST(BoardGeometry, HomeCellsFillTheBoardRowByRow) {
-    EXPECT_EQ(HomeCell(1, 3), (Cell{0, 0}));
-    EXPECT_EQ(HomeCell(8, 3), (Cell{1, 2}));
-    EXPECT_EQ(HomeCell(5, 4), (Cell{0, 1}));
-    EXPECT_EQ(HomeCell(15, 4), (Cell{2, 3}));
-    EXPECT_EQ(HomeCell(35, 6), (Cell{4, 5}));
-}
-
 TEST(BoardGeometry, PiecesOfA300By200PictureOnThreeByThree) {
     // PH = 66.666…: each edge rounds on its own, so every piece is 67 high.
     EXPECT_EQ(PieceSource(300, 200, 3, {0, 0}), (PieceRect{0, 0, 100, 67}));

@@ -39,13 +39,6 @@ TEST_F(BoardSetup, TheBoardIsOutBeforeTheTuneStartsLast) {
     EXPECT_EQ(window.log, (std::vector<std::string>{"Board NewBoard", "sound MidiPlay /opt/pernoka/QUIL9702.mid"}));
 }
 
-TEST_F(BoardSetup, SilentStartWithSoundOff) {
-    game.SwitchSound(false);
-    sound.calls.clear();
-    StartGame(3);
-    EXPECT_TRUE(sound.calls.empty());
-}
-
 TEST_F(BoardSetup, RefusalsChangeNothing) {
     game.m1a_Click(0);
     EXPECT_EQ(window.boxes, std::vector<std::string>{"エラー|0|画像を選択して下さい。"});

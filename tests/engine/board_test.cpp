@@ -39,6 +39,8 @@ TEST(Board, LaidOutFillsRowByRowWithTheGapBottomRight) {
     EXPECT_EQ(engine::GapCell(board), (Cell{3, 3}));
     EXPECT_EQ(engine::CellOf(board, 5), (Cell{0, 1}));
     EXPECT_EQ(engine::CellOf(board, 15), (Cell{2, 3}));
+    EXPECT_EQ(engine::CellOf(Solved(6), 35), (Cell{4, 5}));
+    EXPECT_EQ(engine::CellOf(Solved(3), 8), (Cell{1, 2}));
 }
 
 TEST(Board, ASmallerBoardLeavesTheLargerOnesSlotsStaleAndUnread) {

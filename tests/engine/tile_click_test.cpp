@@ -1,5 +1,5 @@
-// The tile click on a running game: what the window hears of a slide, and
-// that nothing but the index matters.
+// The tile click on a running game: what the window hears of a slide and of
+// a shuffle, and presses that reach no tile.
 #include <gtest/gtest.h>
 
 #include "support/game_fixture.h"
@@ -19,15 +19,6 @@ TEST_F(TileClick, ARealSlideIsToldOnceBeforeItIsCounted) {
     window.log.clear();
     game.Canv_MouseDown(13, 1, 0, 0, 0);  // two cells from the gap: nothing at all
     EXPECT_TRUE(window.log.empty());
-}
-
-TEST_F(TileClick, AnyButtonAndModifierSlidesTheSame) {
-    StartSolved(1);
-    game.Canv_MouseDown(15, 2, 1, 10, 10);  // right button with Shift
-    EXPECT_EQ(board().SpaceX, 2);
-    game.Canv_MouseDown(15, 4, 2, 50, 1);  // middle button with Ctrl
-    EXPECT_EQ(board().SpaceX, 3);
-    EXPECT_EQ(state().MoveCount, 2);
 }
 
 TEST_F(TileClick, IndexesOutsideTheBoardAreIgnored) {

@@ -16,12 +16,6 @@ QString Expected(int index, int col, int row) {
     return QStringLiteral("タイル %1 (%2 行 %3 列)").arg(index).arg(row + 1).arg(col + 1);
 }
 
-TEST(TileNames, TellThePieceAndTheCellCountedFromOne) {
-    EXPECT_EQ(mainwindow::TileName(5, {2, 1}), "タイル 5 (2 行 3 列)");
-    EXPECT_EQ(mainwindow::TileName(35, {4, 5}), "タイル 35 (6 行 5 列)");
-    EXPECT_EQ(mainwindow::GapDescription({2, 2}), "空きマス (3 行 3 列)");
-}
-
 TEST_F(BoardAccessibility, EveryTileIsNamedByItsPieceAndItsCell) {
     Start(2, false);  // 5 × 5, shuffled
     for (int16_t i = 1; i <= 24; ++i)
