@@ -310,3 +310,26 @@ slide_a_tile() {
   done
   fail "a tile next to the gap did not move"
 }
+
+# A private session bus with its accessibility bus, for the tests that read
+# what a screen reader finds. Both go when stop_accessibility_bus runs.
+BUS_PID=
+A11Y_PID=
+start_accessibility_bus() {
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/session-bus"
+  dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" >"$WORK/dbus.log" 2>&1 &
+  BUS_PID=$!
+  bus_up() { dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetId >/dev/null 2>&1; }
+  wait_for "the session bus did not start: $(tail -2 "$WORK/dbus.log")" bus_up
+  # Ask for the accessibility bus now, so the program finds it at start.
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
+    fail "no accessibility bus: $(tail -3 "$WORK/dbus.log")"
+  A11Y_PID=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+    org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.Bus | awk '/uint32/ { print $2 }')
+}
+stop_accessibility_bus() {
+  if [ -n "$APP_PID" ]; then { kill -9 "$APP_PID"; wait "$APP_PID"; } 2>/dev/null || true; fi
+  APP_PID=
+  [ -n "$A11Y_PID" ] && kill "$A11Y_PID" 2>/dev/null || true
+  if [ -n "$BUS_PID" ]; then { kill "$BUS_PID"; wait "$BUS_PID"; } 2>/dev/null || true; fi
+}

@@ -7,30 +7,10 @@ source "$(dirname "$0")/lib.sh"
 
 # Debian's own Python, which has the pyatspi of python3-pyatspi.
 PROBE="/usr/bin/python3 $(dirname "$0")/helpers/atspi_probe.py"
-BUS_PID=
-A11Y_PID=
-
-# The session bus and the accessibility bus it starts go with the test.
-stop_buses() {
-  if [ -n "$APP_PID" ]; then { kill -9 "$APP_PID"; wait "$APP_PID"; } 2>/dev/null || true; fi
-  APP_PID=
-  [ -n "$A11Y_PID" ] && kill "$A11Y_PID" 2>/dev/null || true
-  if [ -n "$BUS_PID" ]; then { kill "$BUS_PID"; wait "$BUS_PID"; } 2>/dev/null || true; fi
-}
-trap 'stop_buses; cleanup' EXIT
+trap 'stop_accessibility_bus; cleanup' EXIT
 
 start_x
-
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/session-bus"
-dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" >"$WORK/dbus.log" 2>&1 &
-BUS_PID=$!
-bus_up() { dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetId >/dev/null 2>&1; }
-wait_for "the session bus did not start: $(tail -2 "$WORK/dbus.log")" bus_up
-# Ask for the accessibility bus now, so the program finds it at start.
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
-  fail "no accessibility bus: $(tail -3 "$WORK/dbus.log")"
-A11Y_PID=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-  org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.Bus | awk '/uint32/ { print $2 }')
+start_accessibility_bus
 
 probe() { $PROBE "$1" >"$WORK/probe.$1" 2>"$WORK/probe.err"; }
 probe_has() { probe "$1" && grep -qF -- "$2" "$WORK/probe.$1"; }

@@ -1,0 +1,47 @@
+#!/usr/bin/python3
+"""What a screen reader is told while the game runs, from the accessibility bus.
+
+    atspi_events.py FILE
+
+Appends a line to FILE for every focus change and every change of a name or
+description, as a screen reader receives them:
+
+    <event> <role> '<name>' description '<description>' focused=<0|1>
+
+focused tells whether the object held the keyboard focus when the event
+came: a screen reader speaks a changed name or description only for the
+object with the focus. Prints "listening" once it is registered; runs until
+it is killed.
+"""
+import sys
+
+import pyatspi
+
+EVENTS = (
+    "object:state-changed:focused",
+    "object:property-change:accessible-name",
+    "object:property-change:accessible-description",
+)
+
+
+def main():
+    out = open(sys.argv[1], "a", buffering=1, encoding="utf-8")
+
+    def on_event(event):
+        if event.type.startswith("object:state-changed") and not event.detail1:
+            return  # focus lost: nothing is spoken for that
+        try:
+            source = event.source
+            focused = int(source.getState().contains(pyatspi.STATE_FOCUSED))
+            out.write(f"{event.type} {source.getRoleName()} '{source.name}' "
+                      f"description '{source.description}' focused={focused}\n")
+        except Exception:  # the object went away before it could be read
+            pass
+
+    pyatspi.Registry.registerEventListener(on_event, *EVENTS)
+    print("listening", flush=True)
+    pyatspi.Registry.start()
+
+
+if __name__ == "__main__":
+    main()
