@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "engine/game.h"
 #include "engine/texts.h"
@@ -55,6 +56,9 @@ void PictureSelect::ChooseInDialog(QWidget* owner) {
     // Cancelling keeps the picture already chosen, so a game can never start
     // on an empty one.
     if (chosen.empty()) return;
+    // The next dialog opens where this file was found. Nothing else reads
+    // the current folder: the data files are named in full from AppDir.
+    QDir::setCurrent(QFileInfo(QFile::decodeName(chosen.c_str())).absolutePath());
     ChooseFile(chosen);
 }
 
@@ -62,22 +66,15 @@ void PictureSelect::ChooseFile(const std::string& path) {
     if (RefusedDuringGame()) return;
     std::optional<QImage> picture = Load(path);
     if (!picture) {
-        game_.PictureChosen(path, false);
-        return;
-    }
-    Take(std::move(*picture), path);
-}
-
-void PictureSelect::ChooseBuiltIn(const char* fileName) {
-    if (RefusedDuringGame()) return;
-    const std::string path = game_.Shared().AppDir + fileName;
-    std::optional<QImage> picture = Load(path);
-    if (!picture) {
+        // The picture chosen before stays for the next game: the player is
+        // told, or the choice would look taken.
         game_.PictureChosen(path, false);
         services_.MsgBox(engine::text::kPictureUnreadable, platform::MsgButtons::Ok, engine::text::kErrorTitle);
         return;
     }
     Take(std::move(*picture), path);
 }
+
+void PictureSelect::ChooseBuiltIn(const char* fileName) { ChooseFile(game_.Shared().AppDir + fileName); }
 
 }  // namespace mainwindow

@@ -22,19 +22,18 @@ public:
     PictureSelect(engine::Game& game, platform::Services& services);
 
     // "画像選択": any BMP, JPEG or GIF file, picked in the open-file dialog
-    // that starts in the current folder. Cancelling changes nothing.
+    // that starts in the current folder; a chosen file's folder becomes the
+    // current one. Cancelling changes nothing.
     void ChooseInDialog(QWidget* owner);
 
-    // A picture file chosen another way than in the dialog (dropped on the
-    // main window, or named on the command line), taken exactly as if it
-    // had been chosen there. A file that does not load leaves the picture as
-    // it was, silently, with PicturePath naming it. The path is the file
-    // system's bytes.
+    // A picture file chosen in the dialog, dropped on the main window or
+    // named on the command line. A file that does not load is reported and
+    // leaves the picture as it was, with PicturePath naming it. The path is
+    // the file system's bytes.
     void ChooseFile(const std::string& path);
 
-    // "パンチラ" and "ねまき": a picture of the program's folder. If the file
-    // is missing or does not load, the player is told so and only
-    // PicturePath changes.
+    // "パンチラ" and "ねまき": a picture of the program's folder, chosen as
+    // any other file is.
     void ChooseBuiltIn(const char* fileName);
 
     // A picture loaded from path becomes the next game's.

@@ -114,11 +114,13 @@ TEST_F(PictureDrop, AFileThatDoesNotLoadEndsAsInTheDialog) {
     ASSERT_TRUE(Drop(*Picture()));
     const QString broken = folder.filePath("broken.jpg");
     ASSERT_TRUE(testsupport::WriteBytes(broken, "\xFF\xD8 not really a photo"));
+    services.ExpectBoxes();
     ASSERT_TRUE(Drop(*Files({QUrl::fromLocalFile(broken)})));
     EXPECT_EQ(state().PicturePath, QFile::encodeName(broken).toStdString());
     EXPECT_EQ(state().PictureLoaded, 1);  // the earlier picture is still the one
     EXPECT_EQ(form.Pictures().Picture1().size(), QSize(40, 30));
-    EXPECT_TRUE(services.Shown().empty());
+    ASSERT_EQ(services.Shown().size(), 1u);
+    EXPECT_EQ(services.Shown().front().prompt, "画像を読み込めませんでした。");
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ protected:
         game_.Load(folder_.path().toStdString() + "/");
         select_.Take(TwoColour(10, 10, kOldColour, kOldColour), "/earlier/choice.jpg");
     }
+    // A file chosen in the dialog makes its folder the current one.
+    ~PictureSelect() override { QDir::setCurrent(startFolder_); }
     QString Put(const QString& name, const QImage& image, const char* format = "JPEG") {
         const QString path = folder_.filePath(name);
         EXPECT_TRUE(testsupport::WriteBytes(path, Encode(image, format)));
@@ -38,6 +40,7 @@ protected:
         EXPECT_EQ(state_.PictureLoaded, 1);
     }
 
+    const QString startFolder_ = QDir::currentPath();
     QTemporaryDir folder_;
     testsupport::FakeWindow window_;
     testsupport::FakeSound sound_;
@@ -74,20 +77,22 @@ TEST_F(PictureSelect, AllThreeCommandsRefuseWhileAGameIsOn) {
     ExpectPictureKept();
 }
 
-TEST_F(PictureSelect, ChoosingAsksForAPictureFileInTheCurrentFolder) {
-    const QString before = QDir::currentPath();
+TEST_F(PictureSelect, TheDialogOpensInTheCurrentFolderThenWhereTheLastFileWasChosen) {
     ASSERT_TRUE(QDir::setCurrent(folder_.path()));
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("photos"));
+    services_.Choose(Put("photos/chosen.bmp", TwoColour(40, 30, Qt::red, Qt::blue), "BMP"));
+    select_.ChooseInDialog(nullptr);
     services_.Choose({});
     select_.ChooseInDialog(nullptr);
-    QDir::setCurrent(before);
 
-    ASSERT_EQ(services_.SeenDialogs().size(), 1u);
+    ASSERT_EQ(services_.SeenDialogs().size(), 2u);
     const auto& seen = services_.SeenDialogs().front();
     EXPECT_EQ(seen.title, "画像ファイルの選択");
     EXPECT_EQ(seen.shownTypes, QStringList({"ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp)", "JPEGｲﾒｰｼﾞ(*.jpg)", "GIFｲﾒｰｼﾞ(*.gif)"}));
     EXPECT_EQ(seen.preselectedType, 0);
     EXPECT_EQ(seen.directory, QDir(folder_.path()).absolutePath());
     EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
+    EXPECT_EQ(services_.SeenDialogs().back().directory, QDir(folder_.filePath("photos")).absolutePath());
 }
 
 TEST_F(PictureSelect, ChoosingAFileLoadsIt) {
@@ -125,14 +130,17 @@ TEST_F(PictureSelect, CancellingKeepsThePictureAlreadyChosen) {
     EXPECT_TRUE(services_.Shown().empty());
 }
 
-TEST_F(PictureSelect, AnUnreadableChosenFileEndsSilentlyWithItsPathKept) {
+TEST_F(PictureSelect, AnUnreadableChosenFileIsToldWithItsPathKept) {
     const QString path = folder_.filePath("holiday.jpg");
     ASSERT_TRUE(testsupport::WriteBytes(path, "\xFF\xD8 not really a photo"));
     services_.Choose(path);
+    services_.ExpectBoxes();
     select_.ChooseInDialog(nullptr);
     EXPECT_EQ(state_.PicturePath, path.toStdString());
     ExpectPictureKept();
-    EXPECT_TRUE(services_.Shown().empty());
+    ASSERT_EQ(services_.Shown().size(), 1u);
+    EXPECT_EQ(services_.Shown().front().prompt, "画像を読み込めませんでした。");
+    EXPECT_EQ(services_.Shown().front().title, "エラー");
 }
 
 // The file is there only while the wait cursor shows: it loads only if the
@@ -184,6 +192,7 @@ TEST_F(PictureSelect, AFileChosenWithoutTheDialogEndsAsInTheDialog) {
     const QString good = Put("chosen.bmp", TwoColour(40, 30, Qt::red, Qt::blue), "BMP");
     const QString bad = folder_.filePath("holiday.jpg");
     ASSERT_TRUE(testsupport::WriteBytes(bad, "\xFF\xD8 not really a photo"));
+    services_.ExpectBoxes();
     for (const QString& path : {bad, good}) {
         SCOPED_TRACE(path.toStdString());
         testsupport::FakeWindow window;
@@ -201,7 +210,9 @@ TEST_F(PictureSelect, AFileChosenWithoutTheDialogEndsAsInTheDialog) {
         EXPECT_EQ(picture1_, dialogSelect.Picture1());
     }
     EXPECT_EQ(picture1_.size(), QSize(40, 30));
-    EXPECT_TRUE(services_.Shown().empty());
+    // The bad file told each way, the good one not at all.
+    ASSERT_EQ(services_.Shown().size(), 2u);
+    for (const auto& box : services_.Shown()) EXPECT_EQ(box.prompt, "画像を読み込めませんでした。");
 }
 
 TEST_F(PictureSelect, AFileChosenWithoutTheDialogIsRefusedDuringAGame) {
