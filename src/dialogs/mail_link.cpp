@@ -1,7 +1,10 @@
 // The mail link: how it looks, and the click on release over it.
 #include "dialogs/mail_link.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "dialogs/pressable.h"
 
@@ -16,9 +19,31 @@ MailLink::MailLink(const QString& text, QWidget* parent) : QLabel(text, parent) 
     font.setUnderline(true);
     setFont(font);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void MailLink::Press() { emit clicked(); }
+
+void MailLink::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            event->accept();
+            Press();
+            return;
+        default: QLabel::keyPressEvent(event);
+    }
+}
+
+void MailLink::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
 
 void MailLink::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;

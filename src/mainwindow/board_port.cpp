@@ -27,6 +27,13 @@ void Form1::BoardChanged(const engine::Board& board, engine::BoardChange change,
         case engine::BoardChange::Cleared: RemoveTiles(); break;
     }
     DescribeGap(board);
+    // A screen reader speaks what holds the focus: the board with its gap
+    // when a game starts, then each moved tile with the cell it now stands
+    // in. The arrow keys still reach the window through the tile.
+    if (change == engine::BoardChange::NewBoard) board_->setFocus(Qt::OtherFocusReason);
+    if (change == engine::BoardChange::Slid) {
+        if (TileWidget* moved = Tile(tile)) moved->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void Form1::CutTiles(const engine::Board& board) {
