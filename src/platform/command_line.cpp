@@ -1,8 +1,12 @@
 #include "platform/command_line.h"
 
+#include <unistd.h>
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QStringList>
+#include <cerrno>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -31,6 +35,24 @@ CommandLine UsageError(const std::string& what) {
     line.exitStatus = kUsageError;
     line.error = "pernoka: " + what + " Try 'pernoka --help'.\n";
     return line;
+}
+
+// The folder the program was started in, as bytes: the main window makes the
+// program's own folder current later, and a relative name means this one.
+std::string StartFolder() {
+    std::vector<char> buffer(4096);
+    while (!getcwd(buffer.data(), buffer.size())) {
+        if (errno != ERANGE) return {};
+        buffer.resize(buffer.size() * 2);
+    }
+    return buffer.data();
+}
+
+std::string Absolute(const std::string& file) {
+    if (file.empty() || file.front() == '/') return file;
+    const std::string folder = StartFolder();
+    if (folder.empty()) return file;
+    return folder.back() == '/' ? folder + file : folder + '/' + file;
 }
 
 }  // namespace
@@ -65,7 +87,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) return UsageError("only one picture file can be given.");
-    if (!files.isEmpty()) line.pictureFile = files.front().toLatin1().toStdString();
+    if (!files.isEmpty()) line.pictureFile = Absolute(files.front().toLatin1().toStdString());
     return line;
 }
 

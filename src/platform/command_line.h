@@ -13,7 +13,9 @@ struct CommandLine {
     std::optional<int> exitStatus;
     std::string out;
     std::string error;
-    // The picture file to start with, as the bytes it was given in.
+    // The picture file to start with, as the bytes it was given in; a
+    // relative name is made absolute against the folder the program was
+    // started in.
     std::optional<std::string> pictureFile;
 };
 

@@ -333,3 +333,22 @@ stop_accessibility_bus() {
   [ -n "$A11Y_PID" ] && kill "$A11Y_PID" 2>/dev/null || true
   if [ -n "$BUS_PID" ]; then { kill "$BUS_PID"; wait "$BUS_PID"; } 2>/dev/null || true; fi
 }
+
+# The share, from 0 to 1, of the board's pixels within 10 % of the colour.
+board_share_of() {
+  local id=$1 colour=$2 bar
+  bar=$(menu_bar_height "$id")
+  import -window "$id" "$WORK/colours.png"
+  convert "$WORK/colours.png" -crop "${BOARD_W}x${BOARD_H}+0+${bar}" +repage -alpha off \
+    -fuzz 10% -fill white -opaque "$colour" -fill black +opaque white -colorspace gray -format '%[fx:mean]' info:
+}
+
+# Whether at least this share of the board shows the colour.
+board_mostly() { awk -v share="$(board_share_of "$1" "$2")" -v least="$3" 'BEGIN { exit !(share >= least) }'; }
+
+# Ends the program under test without a word, as a crash would.
+kill_app() {
+  kill -9 "$APP_PID"
+  wait "$APP_PID" 2>/dev/null || true
+  APP_PID=
+}

@@ -55,4 +55,23 @@ wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
 no_other_window "$win" || fail "the start asked for a picture"
 slide_by_key "$win" 3
 note "started with a picture file: a game at once"
+kill_app
+
+# A relative name means the folder the player started in, even where the
+# program's own folder holds a file of that name.
+mkdir -p "$WORK/photos/旅"
+convert -size 300x300 xc:'#C81E1E' "$WORK/photos/nemaki.jpg"
+convert -size 300x300 xc:'#1E64C8' "$WORK/photos/旅/photo.jpeg"
+for relative in nemaki.jpg:'#C81E1E' 旅/photo.jpeg:'#1E64C8'; do
+  cd "$WORK/photos"
+  start_app "${relative%%:*}"
+  cd - >/dev/null
+  win=$(wait_window "$TITLE")
+  pick_menu "$win" "$MENU_START" 1
+  wait_for "${relative%%:*}: no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+  no_other_window "$win" || fail "${relative%%:*}: the start asked for a picture"
+  wait_for "${relative%%:*}: the board does not show the player's picture" board_mostly "$win" "${relative#*:}" 0.8
+  note "relative ${relative%%:*}: the player's picture"
+  kill_app
+done
 echo "1 passed, 0 failed"

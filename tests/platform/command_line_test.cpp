@@ -2,6 +2,9 @@
 #include "platform/command_line.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <climits>
 
 #include <fstream>
 #include <string>
@@ -68,11 +71,17 @@ TEST(CommandLine, AnUnknownOptionIsAUsageErrorNamingIt) {
 }
 
 TEST(CommandLine, OneFileIsThePictureToStartWith) {
+    // Relative to the folder the program starts in, which the main window
+    // will no longer have current when it reads the file.
+    char folder[PATH_MAX];
+    ASSERT_TRUE(getcwd(folder, sizeof folder));
+    EXPECT_EQ(Read({"photos/夏.jpg"}).pictureFile, std::string(folder) + "/photos/夏.jpg");
+    EXPECT_EQ(Read({"--", "-dash.jpg"}).pictureFile, std::string(folder) + "/-dash.jpg");
     EXPECT_EQ(Read({"/home/player/夏 休み.jpg"}).pictureFile, "/home/player/夏 休み.jpg");
     // Not UTF-8: the bytes as given, for the file system to find.
     EXPECT_EQ(Read({"/tmp/\xff\xfe\x81.bmp"}).pictureFile, "/tmp/\xff\xfe\x81.bmp");
     // After "--" a name may start with a dash.
-    EXPECT_EQ(Read({"--", "--help"}).pictureFile, "--help");
+    EXPECT_EQ(Read({"--", "/tmp/--help"}).pictureFile, "/tmp/--help");
     EXPECT_FALSE(Read({"--", "--help"}).exitStatus);
 }
 
