@@ -37,6 +37,22 @@ CommandLine UsageError(const std::string& what) {
     return line;
 }
 
+// Qt names an unknown option without its dashes; a player who typed a file
+// name that starts with one needs to see it as typed, and how to give it.
+CommandLine UnknownOption(const QStringList& arguments, const QString& name) {
+    QString typed = QStringLiteral("--") + name;
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--")) break;
+        if (argument.startsWith(QLatin1Char('-')) && argument.section(QLatin1Char('='), 0, 0).endsWith(name)) {
+            typed = argument.section(QLatin1Char('='), 0, 0);
+            break;
+        }
+    }
+    const std::string option = typed.toLatin1().toStdString();
+    return UsageError("unknown option '" + option + "'; a file whose name starts with '-' goes after '--' (pernoka -- " +
+                      option + ").");
+}
+
 // The folder the program was started in, as bytes: the main window makes the
 // program's own folder current later, and a relative name means this one.
 std::string StartFolder() {
@@ -72,7 +88,10 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     parser.addOption(help);
     parser.addOption(version);
-    if (!parser.parse(arguments)) return UsageError(parser.errorText().toLatin1().toStdString());
+    if (!parser.parse(arguments)) {
+        if (!parser.unknownOptionNames().isEmpty()) return UnknownOption(arguments, parser.unknownOptionNames().front());
+        return UsageError(parser.errorText().toLatin1().toStdString());
+    }
 
     CommandLine line;
     if (parser.isSet(help)) {

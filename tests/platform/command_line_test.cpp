@@ -55,9 +55,12 @@ TEST(CommandLine, VersionIsTheProjectsVersion) {
 }
 
 TEST(CommandLine, AnUnknownOptionIsAUsageErrorNamingIt) {
-    // A word after a single dash is one option, as Qt's own are written.
-    const std::pair<const char*, const char*> unknowns[] = {
-        {"--frobnicate", "'frobnicate'"}, {"-q", "'q'"}, {"-platform", "'platform'"}};
+    // A word after a single dash is one option, as Qt's own are written; it
+    // is named as typed, dashes and all, with the way to give such a file.
+    const std::pair<const char*, const char*> unknowns[] = {{"--frobnicate", "'--frobnicate'"},
+                                                            {"-q", "'-q'"},
+                                                            {"-platform", "'-platform'"},
+                                                            {"-dash.jpg", "pernoka -- -dash.jpg"}};
     for (const auto& [unknown, named] : unknowns) {
         const platform::CommandLine line = Read({unknown, "picture.jpg"});
         ASSERT_EQ(line.exitStatus, 2) << unknown;
