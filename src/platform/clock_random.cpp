@@ -18,7 +18,9 @@ std::optional<std::uint32_t> SeedFromText(const std::string& text) {
 
 void ClockRandom::Randomize() {
     std::optional<std::uint32_t> seed;
-    if (const char* fixed = std::getenv("PERNOKA_SEED")) {
+    // An empty value is how a shell unsets a variable for one command.
+    const char* fixed = std::getenv("PERNOKA_SEED");
+    if (fixed && *fixed) {
         seed = SeedFromText(fixed);
         if (!seed) std::fprintf(stderr, "pernoka: PERNOKA_SEED=%s is not a seed; the clock seeds instead\n", fixed);
     }

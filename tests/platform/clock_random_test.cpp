@@ -69,6 +69,12 @@ TEST_F(ReplayedShuffle, AValueThatIsNoSeedIsSaidSoAndTheClockSeeds) {
     Deal(told);
     EXPECT_NE(told.find("PERNOKA_SEED=soon is not a seed"), std::string::npos) << told;
     EXPECT_TRUE(std::regex_search(told, std::regex("pernoka: shuffle seed [0-9]+\n"))) << told;
+
+    // Empty is unset: the clock seeds without a word about the variable.
+    setenv("PERNOKA_SEED", "", 1);
+    Deal(told);
+    EXPECT_EQ(told.find("PERNOKA_SEED"), std::string::npos) << told;
+    EXPECT_TRUE(std::regex_search(told, std::regex("^pernoka: shuffle seed [0-9]+\n$"))) << told;
 }
 
 }  // namespace
