@@ -49,8 +49,8 @@ CommandLine UnknownOption(const QStringList& arguments, const QString& name) {
         }
     }
     const std::string option = typed.toLatin1().toStdString();
-    return UsageError("unknown option '" + option + "'; a file whose name starts with '-' goes after '--' (pernoka -- " +
-                      option + ").");
+    return UsageError("unknown option '" + option +
+                      "'; a file whose name starts with '-' goes after '--' (pernoka -- " + option + ").");
 }
 
 // The folder the program was started in, as bytes: the main window makes the
@@ -89,7 +89,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     parser.addOption(help);
     parser.addOption(version);
     if (!parser.parse(arguments)) {
-        if (!parser.unknownOptionNames().isEmpty()) return UnknownOption(arguments, parser.unknownOptionNames().front());
+        if (!parser.unknownOptionNames().isEmpty())
+            return UnknownOption(arguments, parser.unknownOptionNames().front());
         return UsageError(parser.errorText().toLatin1().toStdString());
     }
 

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# The command line: --help and --version answer without any display, an
-# unknown option and a second file are usage errors, and a picture file
-# given at start is the chosen picture, as if picked with 画像選択 (a file
-# that cannot be used is test_unusable_picture.sh's).
+# The command line: --help and --version answer without any display, no
+# display is one line and status 1, an unknown option and a second file
+# are usage errors, and a picture file given at start (a relative name
+# from the folder the player is in) is the chosen picture, as if picked
+# with 画像選択 (a file that cannot be used is test_unusable_picture.sh's).
 source "$(dirname "$0")/lib.sh"
 
-# Runs the program with no display of any kind; its output goes to
-# $WORK/out and $WORK/err, and its status is printed.
+# Runs the program with no display of any kind (or with DISPLAY naming
+# $NO_SUCH_DISPLAY); its output goes to $WORK/out and $WORK/err, and its
+# status is printed.
 run_headless() {
   local rc=0
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PERNOKA" "$@" >"$WORK/out" 2>"$WORK/err" || rc=$?
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR ${NO_SUCH_DISPLAY:+DISPLAY=$NO_SUCH_DISPLAY} \
+    "$PERNOKA" "$@" >"$WORK/out" 2>"$WORK/err" || rc=$?
   echo "$rc"
 }
 
@@ -40,6 +43,14 @@ rc=$(run_headless one.jpg two.jpg)
 [ "$rc" = 2 ] || fail "two files ended with status $rc"
 [ "$(wc -l <"$WORK/err")" = 1 ] || fail "two files: $(cat "$WORK/err")"
 note "two files: $(cat "$WORK/err")"
+
+# No display at all, or one that does not answer: one line and status 1.
+for display in "" ":1999"; do
+  rc=$(NO_SUCH_DISPLAY=$display run_headless)
+  [ "$rc" = 1 ] || fail "no display (DISPLAY=$display) ended with status $rc: $(cat "$WORK/err")"
+  [ "$(wc -l <"$WORK/err")" = 1 ] && grep -q "display" "$WORK/err" || fail "no display: $(cat "$WORK/err")"
+  note "DISPLAY=$display: $(cat "$WORK/err")"
+done
 
 mkdir -p "$WORK/pictures"
 picture="$WORK/pictures/夏 の 写真.bmp"
