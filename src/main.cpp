@@ -10,6 +10,7 @@
 #include "platform/clock_random.h"
 #include "platform/command_line.h"
 #include "platform/desktop_services.h"
+#include "platform/display_check.h"
 #include "sound/sound.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
         std::fputs(command.error.c_str(), stderr);
         return *command.exitStatus;
     }
+
+    if (!platform::DisplayReachable()) return 1;
 
     // The arguments are read above, all of them: Qt is given none of its own
     // to find in a file name.
