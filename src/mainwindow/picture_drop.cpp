@@ -3,10 +3,9 @@
 #include "mainwindow/picture_drop.h"
 
 #include <QDropEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
+#include <filesystem>
 
 #include "mainwindow/main_window.h"
 
@@ -40,9 +39,12 @@ std::optional<std::string> DroppedPictureFile(const QMimeData* data) {
     if (!data || !data->hasUrls()) return std::nullopt;
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.front().isLocalFile()) return std::nullopt;
-    const QString path = urls.front().toLocalFile();
-    if (path.isEmpty() || QFileInfo(path).isDir()) return std::nullopt;
-    return QFile::encodeName(path).toStdString();
+    // The bytes the address encodes, as the file system has them: decoding
+    // to text first would turn a name that is not UTF-8 into another name.
+    const QByteArray path = QByteArray::fromPercentEncoding(urls.front().path(QUrl::FullyEncoded).toLatin1());
+    std::error_code error;
+    if (path.isEmpty() || std::filesystem::is_directory(path.toStdString(), error)) return std::nullopt;
+    return path.toStdString();
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) { TakeIfPictureFile(event); }

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <cstdio>
 
 #include "form_fixture.h"
 #include "platform/picture_fixtures.h"
@@ -62,6 +63,18 @@ TEST_F(PictureDrop, OneLocalFileIsTakenAsACopy) {
     EXPECT_EQ(Drag(*Picture()), Qt::CopyAction);
     EXPECT_EQ(Drag(*Picture(), Qt::LinkAction), Qt::LinkAction);  // a source that offers no copy
     EXPECT_EQ(mainwindow::DroppedPictureFile(Picture().get()), QFile::encodeName(picturePath).toStdString());
+}
+
+TEST_F(PictureDrop, AFileNameThatIsNotUtf8IsTheAddressesOwnBytes) {
+    const std::string bytes = QFile::encodeName(folder.path()).toStdString() + "/\xff\xfe\x81.bmp";
+    ASSERT_EQ(std::rename(QFile::encodeName(picturePath).constData(), bytes.c_str()), 0);
+    QMimeData data;
+    data.setData(QStringLiteral("text/uri-list"),
+                 "file://" + QFile::encodeName(folder.path()).toPercentEncoding("/") + "/%FF%FE%81.bmp\r\n");
+    EXPECT_EQ(mainwindow::DroppedPictureFile(&data), bytes);
+    EXPECT_TRUE(Drop(data));
+    EXPECT_EQ(state().PictureLoaded, 1);
+    EXPECT_EQ(state().PicturePath, bytes);
 }
 
 TEST_F(PictureDrop, AnythingElseIsRefused) {
