@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QStringList>
 #include <vector>
 
@@ -69,6 +72,22 @@ QStringList NameFilters(const std::string& filter) {
     return nameFilters;
 }
 
+// Qt's file model writes its dates in the system's language, which no
+// setting of the program reaches; the rest of the dialog is Japanese.
+class JapaneseDates : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        static constexpr int kDateColumn = 3;
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || index.column() != kDateColumn || !files)
+            return QIdentityProxyModel::data(index, role);
+        return QLocale(QLocale::Japanese, QLocale::Japan)
+            .toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+    }
+};
+
 }  // namespace
 
 std::string OpenFileDlg(Services& services, QWidget* owner, const std::string& filter, const std::string& initialDir,
@@ -77,6 +96,7 @@ std::string OpenFileDlg(Services& services, QWidget* owner, const std::string& f
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setProxyModel(new JapaneseDates(&dialog));
     const QStringList nameFilters = NameFilters(filter);
     if (!nameFilters.isEmpty()) {
         dialog.setNameFilters(nameFilters);

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <string>
@@ -97,6 +99,23 @@ TEST_F(OpenFileDlg, PatternsIgnoreLetterCaseAndJpgAlsoTakesJpeg) {
     EXPECT_EQ(ListedWith(folder.path(), 0), QStringList({"E.BMP", "d.bmp"}));
     EXPECT_EQ(ListedWith(folder.path(), 1), QStringList({"PHOTO.JPG", "b.jpeg", "c.Jpg"}));
     EXPECT_EQ(ListedWith(folder.path(), 2), QStringList({"H.TEXT", "g.txt"}));
+}
+
+TEST_F(OpenFileDlg, DatesAreWrittenInJapaneseWhateverTheSystemsLanguage) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(Touch(folder.filePath("a.bmp")));
+    QString date;
+    services.Inspect([&](QFileDialog& live) {
+        const QAbstractItemModel* shown = live.findChild<QAbstractItemView*>("treeView")->model();
+        const QModelIndex parent = live.findChild<QAbstractItemView*>("treeView")->rootIndex();
+        (void)QTest::qWaitFor([&] { return shown->rowCount(parent) == 1; }, 10000);
+        date = shown->index(0, 3, parent).data().toString();
+    });
+    services.Choose({});
+    Ask(kFilter, folder.path().toStdString());
+    // The tests run in the C locale, whose dates read "8 Dec 2026 23:24:51".
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} \\d{1,2}:\\d{2}$")).match(date).hasMatch())
+        << date.toStdString();
 }
 
 TEST_F(OpenFileDlg, ReturnsTheWholePathOfTheChosenFile) {
