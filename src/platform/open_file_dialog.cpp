@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "platform/window_placement.h"
 
 namespace platform {
 namespace {
@@ -102,6 +103,10 @@ std::string OpenFileDlg(Services& services, QWidget* owner, const std::string& f
         dialog.setNameFilters(nameFilters);
         dialog.selectNameFilter(nameFilters.front());
     }
+
+    // The size Qt would give it, kept inside the screen's free area.
+    dialog.adjustSize();
+    PlaceFittedCentred(&dialog, dialog.size());
 
     if (services.RunFileDialog(dialog) != QDialog::Accepted) return {};
     const QStringList chosen = dialog.selectedFiles();

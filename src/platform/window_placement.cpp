@@ -2,6 +2,7 @@
 #include "platform/window_placement.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
@@ -30,6 +31,22 @@ QRect FitCentred(QSize wanted, QMargins frame, QRect area) {
     const QPoint outerTopLeft(area.x() + (area.width() - outer.width()) / 2,
                               area.y() + (area.height() - outer.height()) / 2);
     return QRect(outerTopLeft + QPoint(frame.left(), frame.top()), size);
+}
+
+void PlaceFittedCentred(QWidget* window, QSize wanted) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        window->resize(wanted);
+        return;
+    }
+    static_cast<void>(window->winId());
+    const QMargins known = KnownFrame(window);
+    const QRect client = FitCentred(wanted, known + ExpectedFrame(window), screen->availableGeometry());
+    window->setMinimumSize(window->minimumSize().boundedTo(client.size()));
+    window->resize(client.size());
+    // A window is moved by its frame; until it is framed, that is its client
+    // area.
+    window->move(client.topLeft() - QPoint(known.left(), known.top()));
 }
 
 }  // namespace platform

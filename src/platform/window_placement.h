@@ -24,4 +24,10 @@ QMargins ExpectedFrame(const QWidget* window);
 // the area.
 QRect FitCentred(QSize wanted, QMargins frame, QRect area);
 
+// Sizes and places a window that has not been shown yet with FitCentred on
+// its screen's free area. Its minimum size gives way where the screen is
+// smaller, as at a large scale factor: a squeezed window beats one whose
+// buttons are out of reach.
+void PlaceFittedCentred(QWidget* window, QSize wanted);
+
 }  // namespace platform

@@ -69,7 +69,7 @@ start_x() {
   # by side, or a server still shutting down, never collide. Without
   # -noreset it would start afresh once its first client (the check below)
   # leaves, and turn the next one away meanwhile.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE:-1024x768}x24" -nolisten tcp -noreset 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   wait_for_quietly test -s "$WORK/display" || fail "Xvfb did not start: $(tail -2 "$WORK/xvfb.log")"
   export DISPLAY=":$(head -n 1 "$WORK/display")"
