@@ -37,7 +37,8 @@ TEST_F(HelpTest, ViewerShowsTheHelpFileAsJapaneseHtml) {
     const QString text = testsupport::Part<QTextBrowser>(viewer, "helpBrowser")->toPlainText();
     // Read as HTML: no markup on show, and the Japanese text decoded.
     EXPECT_FALSE(text.contains("<h2>"));
-    for (const char* topic : {"遊び方", "手数の制限とシャッフル", "メニュー", "オプション", "音楽と効果音"})
+    for (const char* topic : {"遊び方", "手数の制限とシャッフル", "キーボードで遊ぶ", "メニュー", "オプション",
+                              "音楽と効果音", "矢印キー", "ドラッグ＆ドロップ", "コマンドライン"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
 
     // Asking again reuses the one viewer.
