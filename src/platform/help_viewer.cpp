@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -34,6 +35,8 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new QTextBrows
     browser_->setOpenExternalLinks(false);
     browser_->setOpenLinks(true);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] { setWindowTitle(browser_->documentTitle()); });
+    // Esc closes the help as it closes the program's other windows.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     PlaceOnScreen();
 }
 

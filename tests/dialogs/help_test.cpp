@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStringDecoder>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
@@ -44,6 +45,12 @@ TEST_F(HelpTest, ViewerShowsTheHelpFileAsJapaneseHtml) {
     // Asking again reuses the one viewer.
     ASSERT_TRUE(help.Show(kSource + "/data/Tez.hlp"));
     EXPECT_EQ(testsupport::OpenWindowNamed("helpViewer"), viewer);
+
+    // Esc closes it, wherever the focus is in it.
+    Activate(viewer);
+    QTest::keyClick(testsupport::Part<QTextBrowser>(viewer, "helpBrowser"), Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(testsupport::OpenWindowNamed("helpViewer"), nullptr);
 }
 
 // Run a second time at QT_SCALE_FACTOR=2, where the offscreen screen is 400
