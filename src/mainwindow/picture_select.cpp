@@ -23,6 +23,7 @@ std::string PictureFileFilter() {
     return "ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp)\0*.bmp\0"s
            "JPEGｲﾒｰｼﾞ(*.jpg)\0*.jpg\0"s
            "GIFｲﾒｰｼﾞ(*.gif)\0*.gif\0"s
+           "PNGｲﾒｰｼﾞ(*.png)\0*.png\0"s
            "\0"s;
 }
 

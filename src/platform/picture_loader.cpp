@@ -12,15 +12,30 @@
 namespace platform {
 namespace {
 
-// The format the file's first bytes say it is, if it is one of the three;
+// The format the file's first bytes say it is, if it is one of the four;
 // only that format's reader ever sees the file, never one of the others Qt
 // has (TIFF, WebP and the like), which would try any file they are shown.
 QByteArray PictureFormatOf(QFile& file) {
-    const QByteArray head = file.peek(6);
+    const QByteArray head = file.peek(8);
     if (head.startsWith("BM")) return "bmp";
     if (head.startsWith("\xFF\xD8\xFF")) return "jpeg";
-    if (head == "GIF87a" || head == "GIF89a") return "gif";
+    if (head.startsWith("GIF87a") || head.startsWith("GIF89a")) return "gif";
+    if (head == QByteArrayLiteral("\x89PNG\r\n\x1A\n")) return "png";
     return {};
+}
+
+// What of a PNG's header decides how Qt decodes it.
+struct PngHeader {
+    int bitDepth;
+    int colourType;
+    bool interlaced;
+};
+
+// The header chunk comes first, straight after the signature.
+std::optional<PngHeader> ReadPngHeader(QFile& file) {
+    const QByteArray head = file.peek(29);
+    if (head.size() < 29 || head.mid(12, 4) != "IHDR") return std::nullopt;
+    return PngHeader{static_cast<uchar>(head[24]), static_cast<uchar>(head[25]), head[28] != 0};
 }
 
 // The size to decode an upright picture of size shown at: itself when one side
@@ -50,6 +65,17 @@ qint64 MultiScanJpegBytes(const JpegFrame& frame, QSize stored, QSize decoded, b
     return CoefficientBytes(frame) + written * 4;
 }
 
+// Qt reads an 8-bit PNG in colour or in grey with alpha, not interlaced,
+// row by row straight into the reduced picture. Any other it decodes whole
+// (8 bytes a pixel at 16 bits, at most 4 else) and reduces from a 32-bit copy.
+qint64 PngBytes(const PngHeader& png, QSize stored, QSize decoded, bool reduced) {
+    const bool rowByRow =
+        png.bitDepth == 8 && !png.interlaced && (png.colourType == 2 || png.colourType == 4 || png.colourType == 6);
+    if (reduced && rowByRow) return Pixels(decoded) * 4;
+    const qint64 whole = Pixels(stored) * (png.bitDepth == 16 ? 8 : 4);
+    return reduced ? whole + Pixels(stored) * 4 : whole;
+}
+
 }  // namespace
 
 QSize MinimumDecodeSize(QSize board) { return DevicePixels(2 * board); }
@@ -73,6 +99,8 @@ std::optional<QImage> LoadPicture(const std::string& path, QSize board) {
     // bytes say.
     const QByteArray format = PictureFormatOf(file);
     if (format.isEmpty()) return std::nullopt;
+    std::optional<PngHeader> png;
+    if (format == "png" && !(png = ReadPngHeader(file))) return std::nullopt;
     QImageReader reader(&file, format);
     reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(true);
@@ -90,7 +118,9 @@ std::optional<QImage> LoadPicture(const std::string& path, QSize board) {
     const QSize reduced = ReducedSize(shown, MinimumDecodeSize(board));
     const bool reduces = reduced != shown;
     const bool decoderReduces = reader.supportsOption(QImageIOHandler::ScaledSize);
-    if (!decoderReduces) {
+    if (png) {
+        if (PngBytes(*png, stored, reduced, reduces) > kMaxDecodeBytes) return std::nullopt;
+    } else if (!decoderReduces) {
         if (FullSizeBytes(stored, reduces) > kMaxDecodeBytes) return std::nullopt;
     } else if (jpeg && jpeg->multiScan) {
         if (MultiScanJpegBytes(*jpeg, stored, reduced, reduces) > kMaxDecodeBytes) return std::nullopt;

@@ -1,9 +1,9 @@
 #pragma once
-// Loading a picture file (BMP, JPEG or the first frame of a GIF) the way the
-// board needs it: turned upright by its EXIF orientation, a large photo
-// decoded straight to a reduced size instead of at full resolution, and
-// every decode held to a memory bound known from the file's header before
-// decoding starts.
+// Loading a picture file (BMP, JPEG, PNG or the first frame of a GIF) the
+// way the board needs it: turned upright by its EXIF orientation, a large
+// photo decoded straight to a reduced size instead of at full resolution,
+// and every decode held to a memory bound known from the file's header
+// before decoding starts.
 #include <QImage>
 #include <QSize>
 #include <optional>
@@ -19,14 +19,15 @@ QSize MinimumDecodeSize(QSize board);
 // Loads the picture at path (the file system's bytes, as the open-file
 // dialog gives them) for a board of the given size in logical pixels. An
 // empty path yields an empty picture (a null QImage). A null optional is a
-// failure the caller sees: no such regular file, not a BMP/JPEG/GIF, a
+// failure the caller sees: no such regular file, not a BMP/JPEG/GIF/PNG, a
 // broken header, or a decode that would take more than kMaxDecodeBytes. A
 // file cut short after a sound header loads as far as the decoder gets.
 std::optional<QImage> LoadPicture(const std::string& path, QSize board);
 
 // The most memory one decode may take. Counted from the header: the picture
 // Qt allocates, and where a picture must be decoded at full size (a BMP, a
-// GIF, the coefficients of a progressive JPEG) what that takes as well.
+// GIF, most PNGs but the plain 8-bit colour ones, the coefficients of a
+// progressive JPEG) what that takes as well.
 inline constexpr qint64 kMaxDecodeBytes = qint64{200} * 1024 * 1024;
 
 }  // namespace platform

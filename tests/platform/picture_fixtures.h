@@ -1,7 +1,8 @@
 #pragma once
 // Picture files made on the spot for the loader and picture-selection tests:
-// Qt writes BMP and JPEG; GIF, EXIF orientation and a huge flat JPEG are put
-// together by hand, since Qt writes none of them.
+// Qt writes BMP, JPEG and plain PNG; GIF, EXIF orientation, a huge flat JPEG
+// and PNGs of every kind are put together by hand, since Qt writes none of
+// them.
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
@@ -123,6 +124,59 @@ inline QByteArray FlatJpeg(int width, int height) {
     QByteArray scan(int(bits / 8), '\0');
     if (bits % 8) scan.append(char(0xFF >> (bits % 8)));  // pad the last byte with 1 bits
     out.append(scan).append("\xFF\xD9", 2);
+    return out;
+}
+
+// A PNG of any bit depth, colour type and interlacing, whose samples are a
+// pattern of bytes; only the first rows rows of data are written when given,
+// so a huge picture can be claimed in a small file that ends early.
+inline QByteArray Png(int width, int height, int bitDepth, int colourType, bool interlaced = false, int rows = -1) {
+    auto u32 = [](QByteArray& out, quint32 v) {
+        for (int shift = 24; shift >= 0; shift -= 8) out.append(char((v >> shift) & 0xFF));
+    };
+    auto chunk = [&u32](QByteArray& out, const char* type, const QByteArray& data) {
+        u32(out, quint32(data.size()));
+        const QByteArray body = QByteArray(type, 4) + data;
+        quint32 crc = 0xFFFFFFFFu;
+        for (const char byte : body) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        out.append(body);
+        u32(out, crc ^ 0xFFFFFFFFu);
+    };
+    const int samples = colourType == 2 ? 3 : colourType == 4 ? 2 : colourType == 6 ? 4 : 1;
+    QByteArray header;
+    u32(header, quint32(width));
+    u32(header, quint32(height));
+    header.append(char(bitDepth)).append(char(colourType)).append('\0').append('\0').append(char(interlaced));
+
+    // Interlaced, each of seven passes holds its own rows (x0, y0, dx, dy).
+    const int adam7[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                             {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+    const int single[1][4] = {{0, 0, 1, 1}};
+    QByteArray raw;
+    int written = 0;
+    for (const auto& pass : interlaced ? std::vector<const int*>(std::begin(adam7), std::end(adam7))
+                                       : std::vector<const int*>{single[0]}) {
+        const int passWidth = (width - pass[0] + pass[2] - 1) / pass[2];
+        const int passHeight = (height - pass[1] + pass[3] - 1) / pass[3];
+        if (passWidth <= 0 || passHeight <= 0) continue;
+        const int rowBytes = (passWidth * samples * bitDepth + 7) / 8;
+        for (int y = 0; y < passHeight && (rows < 0 || written < rows); ++y, ++written) {
+            raw.append('\0');  // no filter
+            for (int i = 0; i < rowBytes; ++i) raw.append(char((i * 7 + y * 3) & (colourType == 3 ? 0x01 : 0xFF)));
+        }
+    }
+    QByteArray out("\x89PNG\r\n\x1A\n", 8);
+    chunk(out, "IHDR", header);
+    if (colourType == 3) {
+        QByteArray palette;
+        for (int i = 0; i < 2; ++i) palette.append(char(i * 255)).append(char(100)).append(char(255 - i * 255));
+        chunk(out, "PLTE", palette);
+    }
+    chunk(out, "IDAT", qCompress(raw).mid(4));  // the zlib stream without Qt's length
+    if (rows < 0) chunk(out, "IEND", {});
     return out;
 }
 

@@ -34,7 +34,7 @@ protected:
     QTemporaryDir folder_;
 };
 
-// A small picture with detail everywhere, in each of the three types.
+// A small picture with detail everywhere, in each of the four types.
 QByteArray Sample(const QString& format, QSize size = QSize(64, 48)) {
     if (format == "gif") {
         std::vector<uint8_t> pixels;
@@ -46,7 +46,7 @@ QByteArray Sample(const QString& format, QSize size = QSize(64, 48)) {
     QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, qRgb(x * 4 % 256, y * 5 % 256, (x ^ y) % 256));
-    return Encode(image, format == "bmp" ? "BMP" : "JPEG");
+    return Encode(image, format == "bmp" ? "BMP" : format == "png" ? "PNG" : "JPEG");
 }
 
 void PatchLe32(QByteArray& bytes, int at, qint32 value) {
@@ -57,7 +57,7 @@ void PatchLe16(QByteArray& bytes, int at, int value) {
     bytes[at + 1] = char((value >> 8) & 0xFF);
 }
 
-const QStringList kFormats = {"bmp", "jpg", "gif"};
+const QStringList kFormats = {"bmp", "jpg", "gif", "png"};
 
 TEST_F(LoaderRobustness, MissingAndEmptyFilesFail) {
     EXPECT_FALSE(platform::LoadPicture(Path("nowhere.jpg"), kBoard).has_value());
@@ -135,6 +135,33 @@ TEST_F(LoaderRobustness, CorruptFilesNeverBreakTheLoader) {
     }
 }
 
+// Every kind of PNG loads, small at its size and large reduced: Qt reads
+// some row by row into the reduced picture and decodes the others whole.
+TEST_F(LoaderRobustness, PngsOfEveryKindLoad) {
+    struct Kind {
+        int bitDepth, colourType;
+        bool interlaced;
+    };
+    const Kind kinds[] = {{8, 2, false}, {8, 6, false}, {8, 4, false},  {8, 0, false}, {1, 0, false},
+                          {8, 3, false}, {2, 3, false}, {16, 2, false}, {16, 6, true}, {8, 2, true}};
+    for (const Kind& kind : kinds) {
+        for (const QSize size : {QSize(33, 17), QSize(2400, 1000)}) {
+            SCOPED_TRACE(std::to_string(kind.bitDepth) + " bits, colour type " + std::to_string(kind.colourType) +
+                         (kind.interlaced ? ", interlaced, " : ", ") + std::to_string(size.width()));
+            const auto picture = platform::LoadPicture(
+                Put("kind.png",
+                    testsupport::Png(size.width(), size.height(), kind.bitDepth, kind.colourType, kind.interlaced)),
+                kBoard);
+            ASSERT_TRUE(picture.has_value());
+            if (size.width() < 100) {
+                EXPECT_EQ(picture->size(), size);
+            } else {
+                EXPECT_EQ(picture->height(), platform::MinimumDecodeSize(kBoard).height());
+            }
+        }
+    }
+}
+
 TEST_F(LoaderRobustness, HeadersClaimingNoPixelsFail) {
     QByteArray bmp = Sample("bmp");
     PatchLe32(bmp, 18, 0);  // width
@@ -190,6 +217,17 @@ TEST_F(LoaderRobustness, ProgressiveJpegsWithinTheBoundStillLoadReduced) {
         EXPECT_LT(picture->width(), size.width());
         EXPECT_GE(picture->height(), platform::MinimumDecodeSize(kBoard).height());
     }
+}
+
+// Whole PNGs that Qt would decode at full size and then copy to reduce:
+// 6000 × 5000 in a palette takes 30 MB and 120 MB more for the copy, grey
+// at 16 bits 4500 × 4000 takes 144 MB and 72 MB. Each would load, and
+// both are refused from their header alone.
+TEST_F(LoaderRobustness, PngsThatWouldBeDecodedWholeAreHeldToTheBound) {
+    EXPECT_FALSE(platform::LoadPicture(Put("palette.png", testsupport::Png(6000, 5000, 8, 3)), kBoard).has_value());
+    EXPECT_FALSE(platform::LoadPicture(Put("grey.png", testsupport::Png(4500, 4000, 16, 0)), kBoard).has_value());
+    // The same in colour at 8 bits goes row by row into the reduced picture.
+    EXPECT_TRUE(platform::LoadPicture(Put("colour.png", testsupport::Png(6000, 5000, 8, 2)), kBoard).has_value());
 }
 
 TEST_F(LoaderRobustness, HugeBitmapsAndGifsFailBeforeDecoding) {

@@ -33,9 +33,9 @@ TEST_F(LoadPictureTest, AnEmptyPathGivesAnEmptyPicture) {
     EXPECT_TRUE(picture->isNull());
 }
 
-TEST_F(LoadPictureTest, ReadsBitmapsAndJpegs) {
+TEST_F(LoadPictureTest, ReadsBitmapsJpegsAndPngs) {
     const QImage source = TwoColour(40, 30, Qt::red, Qt::blue);
-    for (const char* format : {"BMP", "JPEG"}) {
+    for (const char* format : {"BMP", "JPEG", "PNG"}) {
         SCOPED_TRACE(format);
         const auto picture =
             platform::LoadPicture(Put(QStringLiteral("p.%1").arg(format), Encode(source, format)), kBoard);
@@ -60,8 +60,9 @@ TEST_F(LoadPictureTest, TakesTheFirstFrameOfAnAnimatedGif) {
 TEST_F(LoadPictureTest, GoesByTheContentNotTheName) {
     const QImage source = TwoColour(20, 20, Qt::red, Qt::blue);
     EXPECT_TRUE(platform::LoadPicture(Put("really-a-bitmap.jpg", Encode(source, "BMP")), kBoard).has_value());
-    // Only the three types the dialog offers: a PNG is not one of them.
-    EXPECT_FALSE(platform::LoadPicture(Put("really-a-png.jpg", Encode(source, "PNG")), kBoard).has_value());
+    EXPECT_TRUE(platform::LoadPicture(Put("really-a-png.jpg", Encode(source, "PNG")), kBoard).has_value());
+    // Only the four types the dialog offers, though Qt reads more.
+    EXPECT_FALSE(platform::LoadPicture(Put("really-a-pixmap.png", Encode(source, "PPM")), kBoard).has_value());
     EXPECT_FALSE(platform::LoadPicture(Put("notes.gif", "just some words, not a picture"), kBoard).has_value());
 }
 
@@ -123,7 +124,7 @@ void ExpectReducedFrom(const QImage& picture, QSize shown) {
 
 TEST_F(LoadPictureTest, ReducesLargePicturesOfEveryType) {
     const QImage source = TwoColour(2400, 1000, Qt::red, Qt::blue);
-    for (const char* format : {"JPEG", "BMP"}) {
+    for (const char* format : {"JPEG", "BMP", "PNG"}) {
         SCOPED_TRACE(format);
         const auto picture =
             platform::LoadPicture(Put(QStringLiteral("large.%1").arg(format), Encode(source, format)), kBoard);
