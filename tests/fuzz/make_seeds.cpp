@@ -56,6 +56,15 @@ bool Pictures(const QString& folder) {
     ok &= Put(folder, "animated.gif", SmallGif(false));
     ok &= Put(folder, "interlaced.gif", SmallGif(true));
     ok &= Put(folder, "cut-short.gif", SmallGif(false).left(300));
+    const QByteArray png = Encode(colour, "PNG");
+    ok &= Put(folder, "plain.png", png);
+    ok &= Put(folder, "alpha.png", Png(16, 12, 8, 6));
+    ok &= Put(folder, "grey-alpha.png", Png(16, 12, 8, 4));
+    ok &= Put(folder, "palette.png", Png(16, 12, 2, 3));
+    ok &= Put(folder, "sixteen-bits.png", Png(16, 12, 16, 2));
+    ok &= Put(folder, "interlaced.png", Png(16, 12, 8, 2, true));
+    ok &= Put(folder, "claims-huge.png", Png(40000, 40000, 8, 3, false, 1));
+    ok &= Put(folder, "cut-short.png", png.left(png.size() / 2));
     return ok;
 }
 
