@@ -352,3 +352,22 @@ kill_app() {
   wait "$APP_PID" 2>/dev/null || true
   APP_PID=
 }
+
+# Opens 画像選択 and waits for its file dialog; prints the dialog's id.
+open_picture_dialog() {
+  local dialog=
+  pick_menu "$1" "$MENU_PICTURE" 1
+  picture_dialog_up() { dialog=$(find_window "画像ファイルの選択"); [ -n "$dialog" ]; }
+  wait_for "no file dialog titled 画像ファイルの選択" picture_dialog_up
+  echo "$dialog"
+}
+
+# Chooses the file with 画像選択, its path typed into the dialog.
+choose_picture_file() {
+  local main=$1 path=$2 dialog
+  dialog=$(open_picture_dialog "$main")
+  focus "$dialog"
+  xdotool type --delay 5 "$path"
+  keys Return
+  wait_alone "$main" "the file dialog stayed open"
+}

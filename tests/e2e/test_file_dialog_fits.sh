@@ -8,9 +8,7 @@ SCREEN_SIZE=1280x800 start_x
 export QT_SCALE_FACTOR=2
 start_app
 win=$(wait_window "$TITLE")
-pick_menu "$win" "$MENU_PICTURE" 1   # 画像選択
-dialog_up() { dialog=$(find_window "画像ファイルの選択"); [ -n "$dialog" ]; }
-wait_for "no file dialog titled 画像ファイルの選択" dialog_up
+dialog=$(open_picture_dialog "$win")
 
 # The outer frame, once the window manager has framed the dialog, and the
 # free area it reports.
