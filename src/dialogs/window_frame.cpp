@@ -6,13 +6,15 @@
 #include <cmath>
 
 #include "engine/texts.h"
+#include "platform/fixed_frame.h"
 #include "platform/twips.h"
 #include "platform/window_placement.h"
 
 namespace dialogs {
 
 void SetFixedDialogFrame(QWidget* window, int clientWidthTwips, int clientHeightTwips) {
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(platform::FixedFrameFlags(Qt::Dialog));
+    platform::KeepNormalState(window);
     window->setFixedSize(platform::TwipsToPixels(clientWidthTwips), platform::TwipsToPixels(clientHeightTwips));
     window->setWindowTitle(QString::fromUtf8(engine::text::kProgramTitle));
 }

@@ -4,11 +4,15 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "platform/fixed_frame.h"
+
 namespace platform {
 
 MsgAnswer ShowMessageBox(const std::string& prompt, MsgButtons buttons, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(prompt),
                     QMessageBox::NoButton, QApplication::activeWindow());
+    box.setWindowFlags(FixedFrameFlags(Qt::Dialog));
+    KeepNormalState(&box);
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
