@@ -14,6 +14,7 @@
 #include "mainwindow/picture_view.h"
 #include "mainwindow/tile_widget.h"
 #include "platform/app_dir.h"
+#include "platform/fixed_frame.h"
 #include "platform/help_viewer.h"
 #include "platform/services.h"
 #include "platform/twips.h"
@@ -39,8 +40,8 @@ Form1::~Form1() = default;
 void Form1::BuildDesign() {
     setWindowTitle(QString::fromUtf8(engine::text::kProgramTitle));
     // Fixed border, no minimise or maximise box.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(platform::FixedFrameFlags(Qt::Window));
+    platform::KeepNormalState(this);
 
     board_ = new QWidget(this);
     board_->setObjectName(QStringLiteral("board"));
