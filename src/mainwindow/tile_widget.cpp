@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "mainwindow/board_accessibility.h"
 
@@ -28,11 +29,23 @@ void TileWidget::SetPiece(QImage piece) {
     update();
 }
 
+// The device pixels the tile covers in its window: its edges rounded one by
+// one, so that tiles sharing an edge share it in device pixels too at any
+// scale, with nothing of the board showing through between them.
+QRect TileWidget::DeviceRect() const {
+    const qreal dpr = devicePixelRatioF();
+    const QRect inWindow(mapTo(window(), QPoint(0, 0)), size());
+    const auto device = [dpr](int logical) { return static_cast<int>(std::lround(logical * dpr)); };
+    return QRect(
+        QPoint(device(inWindow.left()), device(inWindow.top())),
+        QPoint(device(inWindow.left() + inWindow.width()) - 1, device(inWindow.top() + inWindow.height()) - 1));
+}
+
 void TileWidget::RenderIfStale() {
     // Cells differ by a pixel where twips don't divide evenly, and a tile may
     // move between them, so the piece is scaled again only for a new size.
     const qreal dpr = devicePixelRatioF();
-    const QSize device = size() * dpr;
+    const QSize device = DeviceRect().size();
     if (!rendered_.isNull() && rendered_.size() == device && rendered_.devicePixelRatio() == dpr) return;
     if (piece_.isNull() || device.isEmpty()) {
         rendered_ = QPixmap();
@@ -50,7 +63,10 @@ void TileWidget::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
-    painter.drawPixmap(0, 0, rendered_);
+    // Placed by device pixels: the tile's own origin may fall between two.
+    const QPointF origin =
+        QPointF(DeviceRect().topLeft()) / devicePixelRatioF() - QPointF(mapTo(window(), QPoint(0, 0)));
+    painter.drawPixmap(origin, rendered_);
 }
 
 void TileWidget::mousePressEvent(QMouseEvent* event) {

@@ -36,6 +36,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    QRect DeviceRect() const;
     void RenderIfStale();
 
     int16_t index_;
