@@ -6,11 +6,15 @@
 //
 // The files are made once at start-up: a progressive JPEG of 280 bytes whose
 // frame claims 40000 × 40000, photos of 24 and 50 megapixels (baseline and
-// progressive, quality 92) and a 24-bit BMP of 2 × 16.6 million pixels.
+// progressive, quality 92), a 24-bit BMP of 2 × 16.6 million pixels, and
+// PNGs of 50 megapixels: the photo in 8-bit colour and a pattern in a
+// palette. Each PNG is also read by Qt alone, asked for the same reduced
+// size, beside LoadPicture.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
 #include <QApplication>
+#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -62,6 +66,25 @@ void BM_LoadPicture(benchmark::State& state, const std::string& name) {
     double peak = 0;
     for (auto _ : state) {
         peak = PeakMbAddedBy([&] { loaded = platform::LoadPicture(path, mainwindow::kBoardSize).has_value(); });
+    }
+    state.counters["peak_MB_added"] = peak;
+    state.counters["loaded"] = loaded;
+}
+
+// Qt's own reduced decode: the reader asked for the size LoadPicture reduces
+// to, with no bound of ours and none of Qt's.
+void BM_QtReducedDecode(benchmark::State& state, const std::string& name) {
+    const QString path = QString::fromStdString(Files().at(name));
+    bool loaded = false;
+    double peak = 0;
+    for (auto _ : state) {
+        peak = PeakMbAddedBy([&] {
+            QImageReader reader(path, "png");
+            reader.setAllocationLimit(0);
+            reader.setScaledSize(reader.size().scaled(platform::MinimumDecodeSize(mainwindow::kBoardSize),
+                                                      Qt::KeepAspectRatioByExpanding));
+            loaded = !reader.read().isNull();
+        });
     }
     state.counters["peak_MB_added"] = peak;
     state.counters["loaded"] = loaded;
@@ -119,12 +142,28 @@ int main(int argc, char** argv) {
         put(std::string(name) + "-progressive.jpg", progressive);
     }
     put("thin.bmp", testsupport::Bmp(testsupport::Bands(2, 16'600'000).convertToFormat(QImage::Format_RGB32), {24}));
+    {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "png");
+        writer.setQuality(50);
+        writer.write(Photo(8660, 5774));
+        put("50mp.png", png);
+    }
+    put("50mp-palette.png", testsupport::Png(8660, 5774, 8, 3));
 
     for (const auto& [name, path] : Files()) {
         benchmark::RegisterBenchmark(("BM_LoadPicture/" + name).c_str(), BM_LoadPicture, name)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
             ->Iterations(1);
+        if (name.ends_with(".png")) {
+            benchmark::RegisterBenchmark(("BM_QtReducedDecode/" + name).c_str(), BM_QtReducedDecode, name)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->Iterations(1);
+        }
     }
     benchmark::RegisterBenchmark("BM_CutThinBitmap", BM_CutThinBitmap)->Unit(benchmark::kMillisecond)->Iterations(1);
     benchmark::RunSpecifiedBenchmarks();
