@@ -371,3 +371,45 @@ choose_picture_file() {
   keys Return
   wait_alone "$main" "the file dialog stayed open"
 }
+
+# A drag source of our own (the drag_source helper) standing in for a file
+# manager, offering the URLs given, up in the top-left corner clear of the
+# centred main window. A test that starts one stops it at exit:
+#   trap 'stop_drag_source; cleanup' EXIT
+DRAG_SOURCE_PID=
+start_drag_source() {
+  stop_drag_source
+  : >"$WORK/drag.log"
+  "${HELPERS:?usage: $0 path/to/pernoka helper-folder}/drag_source" "$@" >"$WORK/drag.log" 2>"$WORK/drag.err" &
+  DRAG_SOURCE_PID=$!
+  wait_for "the drag source did not come up: $(cat "$WORK/drag.err")" grep -qx ready "$WORK/drag.log"
+  DRAG_SOURCE_WIN=$(xdotool search --onlyvisible --pid "$DRAG_SOURCE_PID" --name '^drag source$' | head -n 1)
+  xdotool windowmove --sync "$DRAG_SOURCE_WIN" 0 0
+}
+
+stop_drag_source() {
+  if [ -n "$DRAG_SOURCE_PID" ]; then { kill "$DRAG_SOURCE_PID"; wait "$DRAG_SOURCE_PID"; } 2>/dev/null || true; fi
+  DRAG_SOURCE_PID=
+}
+
+# Whether the drag source has told this of its drag ("action copy",
+# "result ignore" ...).
+drag_reported() { grep -qx "$1" "$WORK/drag.log"; }
+
+# Presses in the drag source and moves the pointer, step by step as a hand
+# would, to the middle of the window; drag_release lets go.
+drag_to_window() {
+  local id=$1 x y i steps=10
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  x=$((X + WIDTH / 2))
+  y=$((Y + HEIGHT / 2))
+  xdotool mousemove --window "$DRAG_SOURCE_WIN" 80 80 mousedown 1
+  for ((i = 1; i <= steps; i++)); do
+    xdotool mousemove $((80 + i * (x - 80) / steps)) $((80 + i * (y - 80) / steps))
+    sleep 0.05
+  done
+}
+drag_release() { xdotool mouseup 1; }
+
+# A file's address for a drop.
+file_url() { python3 -c 'import pathlib, sys; print(pathlib.Path(sys.argv[1]).as_uri())' "$1"; }

@@ -7,65 +7,28 @@
 # the refusal box.
 source "$(dirname "$0")/lib.sh"
 
-DRAG_SOURCE=${HELPERS:?usage: $0 path/to/pernoka helper-folder}/drag_source
-SOURCE_PID=
-
-stop_source() {
-  if [ -n "$SOURCE_PID" ]; then { kill "$SOURCE_PID"; wait "$SOURCE_PID"; } 2>/dev/null || true; fi
-  SOURCE_PID=
-}
-trap 'stop_source; cleanup' EXIT
+trap 'stop_drag_source; cleanup' EXIT
 
 mkdir -p "$WORK/pictures"
 picture="$WORK/pictures/夏 の 写真.bmp"
 convert -size 300x200 gradient:orange-purple "BMP3:$picture"
-picture_url=$(python3 -c 'import pathlib, sys; print(pathlib.Path(sys.argv[1]).as_uri())' "$picture")
+picture_url=$(file_url "$picture")
 
 start_x
 start_app
 win=$(wait_window "$TITLE")
 
-# Starts the drag source with these URLs, up in the top-left corner, clear
-# of the centred main window.
-start_source() {
-  stop_source
-  : >"$WORK/drag.log"
-  "$DRAG_SOURCE" "$@" >"$WORK/drag.log" 2>"$WORK/drag.err" &
-  SOURCE_PID=$!
-  wait_for "the drag source did not come up: $(cat "$WORK/drag.err")" grep -qx ready "$WORK/drag.log"
-  source_win=$(xdotool search --onlyvisible --pid "$SOURCE_PID" --name '^drag source$' | head -n 1)
-  xdotool windowmove --sync "$source_win" 0 0
-}
-
-reported() { grep -qx "$1" "$WORK/drag.log"; }
-
-# Presses in the source and moves the pointer, step by step as a hand
-# would, to the middle of the board.
-drag_to_board() {
-  local x y i steps=10
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  x=$((X + WIDTH / 2))
-  y=$((Y + HEIGHT / 2))
-  xdotool mousemove --window "$source_win" 80 80 mousedown 1
-  for ((i = 1; i <= steps; i++)); do
-    xdotool mousemove $((80 + i * (x - 80) / steps)) $((80 + i * (y - 80) / steps))
-    sleep 0.05
-  done
-}
-
-release() { xdotool mouseup 1; }
-
 # Two files, and a remote picture: the window refuses them while the
 # pointer is over it, and the release drops nothing.
 for urls in "$picture_url $picture_url" "https://example.jp/picture.jpg"; do
   # shellcheck disable=SC2086 # one URL per word
-  start_source $urls
-  drag_to_board
+  start_drag_source $urls
+  drag_to_window "$win"
   # The pointer rests over the window: its answer has every chance to come.
   sleep 1
-  ! reported "action copy" || fail "a drag of \"$urls\" was taken"
-  release
-  wait_for "the drag of \"$urls\" did not end" reported "result ignore"
+  ! drag_reported "action copy" || fail "a drag of \"$urls\" was taken"
+  drag_release
+  wait_for "the drag of \"$urls\" did not end" drag_reported "result ignore"
   no_other_window "$win" || fail "a refused drop opened a window"
 done
 pick_menu "$win" "$MENU_START" 1     # ３分割: still no picture
@@ -73,11 +36,11 @@ answer_box "$win" "a start after refused drops" Return
 note "two files and a remote address are refused over the window"
 
 # One picture file: taken as a copy while over the window, then chosen.
-start_source "$picture_url"
-drag_to_board
-wait_for "the window did not take the picture file" reported "action copy"
-release
-wait_for "the drop did not end as a copy" reported "result copy"
+start_drag_source "$picture_url"
+drag_to_window "$win"
+wait_for "the window did not take the picture file" drag_reported "action copy"
+drag_release
+wait_for "the drop did not end as a copy" drag_reported "result copy"
 no_other_window "$win" || fail "the drop before a game opened a window"
 pick_menu "$win" "$MENU_START" 1     # ３分割 with the dropped picture
 wait_for "no tiles on the board after the drop" board_is_not "$win" "$EMPTY_BOARD"
@@ -85,9 +48,9 @@ no_other_window "$win" || fail "the start asked for a picture"
 note "a dropped picture starts the next game"
 
 # During a game the drop is taken and answered with the refusal.
-drag_to_board
-wait_for "the window did not take the drag during a game" reported "action copy"
-release
+drag_to_window "$win"
+wait_for "the window did not take the drag during a game" drag_reported "action copy"
+drag_release
 box=$(wait_other_window "$win") || fail "no refusal for a drop during a game"
 title_is "$box" "エラー" || fail "the box after the drop is titled \"$(xdotool getwindowname "$box")\""
 focus "$box"
@@ -96,5 +59,5 @@ wait_alone "$win" "the refusal stayed"
 title_is "$win" "$TITLE" || fail "the drop during a game changed the title"
 board_is_not "$win" "$EMPTY_BOARD" || fail "the drop during a game cleared the board"
 note "a drop during a game is refused with the エラー box"
-stop_source
+stop_drag_source
 echo "1 passed, 0 failed"
