@@ -413,3 +413,15 @@ drag_release() { xdotool mouseup 1; }
 
 # A file's address for a drop.
 file_url() { python3 -c 'import pathlib, sys; print(pathlib.Path(sys.argv[1]).as_uri())' "$1"; }
+
+# The window's outer rectangle, frame included, once the window manager has
+# framed it: "x y width height". xdotool's position counts the frame twice.
+outer_geometry() {
+  local id=$1 left right top bottom x y w h
+  read -r left right top bottom < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  x=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left X: *//p')
+  y=$(xwininfo -id "$id" | sed -n 's/.*Absolute upper-left Y: *//p')
+  w=$(xwininfo -id "$id" | sed -n 's/^ *Width: *//p')
+  h=$(xwininfo -id "$id" | sed -n 's/^ *Height: *//p')
+  echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
+}

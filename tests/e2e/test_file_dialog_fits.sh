@@ -14,10 +14,8 @@ dialog=$(open_picture_dialog "$win")
 # free area it reports.
 framed() { [ -n "$(xprop -id "$dialog" _NET_FRAME_EXTENTS 2>/dev/null | grep -o '=.*')" ]; }
 wait_for "the dialog was never framed" framed
-read -r left right top bottom < <(xprop -id "$dialog" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+read -r outer_x outer_y outer_w outer_h < <(outer_geometry "$dialog")
 read -r area_x area_y area_w area_h < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g' | cut -d' ' -f1-4)
-eval "$(xdotool getwindowgeometry --shell "$dialog")"
-outer_x=$((X - left)) outer_y=$((Y - top)) outer_w=$((WIDTH + left + right)) outer_h=$((HEIGHT + top + bottom))
 note "dialog ${outer_w}x${outer_h}+${outer_x}+${outer_y} in the free area ${area_w}x${area_h}+${area_x}+${area_y}"
 [ "$outer_x" -ge "$area_x" ] && [ "$outer_y" -ge "$area_y" ] &&
   [ $((outer_x + outer_w)) -le $((area_x + area_w)) ] && [ $((outer_y + outer_h)) -le $((area_y + area_h)) ] ||
