@@ -1,3 +1,4 @@
+// The secondary windows' frame and their place in the middle of the screen.
 #include "dialogs/window_frame.h"
 
 #include <QGuiApplication>

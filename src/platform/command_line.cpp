@@ -1,3 +1,5 @@
+// Reading the command line: the options, the one picture file, and the
+// usage errors.
 #include "platform/command_line.h"
 
 #include <unistd.h>

@@ -1,3 +1,5 @@
+// The open-file dialog: the file types as the dialog shows them, its place
+// on the screen, and the chosen file's path.
 #include "platform/open_file_dialog.h"
 
 #include <QFile>

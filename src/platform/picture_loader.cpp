@@ -1,3 +1,5 @@
+// Loading a picture: the format told by its first bytes, the decode held
+// to a bound read from the header, and the reduced size the board needs.
 #include "platform/picture_loader.h"
 
 #include <QFile>
