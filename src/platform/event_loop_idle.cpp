@@ -1,3 +1,4 @@
+// Runs work each time the UI thread's event loop is about to wait.
 #include "platform/event_loop_idle.h"
 
 #include <QAbstractEventDispatcher>
@@ -16,12 +17,5 @@ EventLoopIdleHook::EventLoopIdleHook(std::function<void()> callback) {
 }
 
 EventLoopIdleHook::~EventLoopIdleHook() { QObject::disconnect(connection_); }
-
-void WakeEventLoop() {
-    // Only the wake-up matters; the call itself does nothing.
-    const auto nothing = [] {};
-    if (QCoreApplication* app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, nothing, Qt::QueuedConnection);
-}
 
 }  // namespace platform

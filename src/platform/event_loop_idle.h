@@ -1,7 +1,6 @@
 #pragma once
 // Work that runs whenever the UI thread's event loop has handled everything
-// pending and is about to wait, and a way for another thread to make it pass
-// once more.
+// pending and is about to wait.
 #include <QMetaObject>
 
 #include <functional>
@@ -19,9 +18,5 @@ public:
 private:
     QMetaObject::Connection connection_;
 };
-
-// Thread-safe: posts an empty queued call to the UI thread, so its event loop
-// wakes, dispatches it and runs the idle hooks before it waits again.
-void WakeEventLoop();
 
 }  // namespace platform

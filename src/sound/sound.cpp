@@ -29,9 +29,9 @@ void Module1Sound::MidiStop() {
     Send("close midifile");
 }
 
-void Module1Sound::WavePlay(const std::string& file) { device_->sndPlaySound(file.c_str(), 0); }
+void Module1Sound::WavePlay(const std::string& file) { device_->sndPlaySound(file.c_str()); }
 
-void Module1Sound::WaveStop() { device_->sndPlaySound(nullptr, 0); }
+void Module1Sound::WaveStop() { device_->sndPlaySound(nullptr); }
 
 void Module1Sound::Watch() {
     std::string MidiMode(16, ' ');

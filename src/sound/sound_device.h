@@ -10,8 +10,9 @@ public:
     virtual ~SoundDevice() = default;
     // replyLength counts the terminating NUL; reply may be null with length 0.
     virtual long mciSendString(const std::string& command, char* reply, unsigned replyLength) = 0;
-    // A null file stops any wave sound; flags 0 plays synchronously.
-    virtual bool sndPlaySound(const char* file, unsigned flags) = 0;
+    // Plays synchronously (flags 0), with the default beep for a file that
+    // cannot be played; a null file stops any wave sound.
+    virtual void sndPlaySound(const char* file) = 0;
 };
 
 }  // namespace sound

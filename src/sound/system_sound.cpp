@@ -10,7 +10,7 @@ public:
     long mciSendString(const std::string& command, char* reply, unsigned replyLength) override {
         return platform::mciSendString(command, reply, replyLength);
     }
-    bool sndPlaySound(const char* file, unsigned flags) override { return platform::sndPlaySound(file, flags); }
+    void sndPlaySound(const char* file) override { platform::sndPlaySound(file); }
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "pcm_analysis.h"
 #include "platform/audio/audio.h"
+#include "platform/audio/audio_probe.h"
 #include "test_tunes.h"
 
 namespace {
@@ -36,17 +37,17 @@ TEST_F(DeviceIdleTest, NothingOpensItBeforeTheFirstSound) {
     char reply[16] = {};
     platform::mciSendString("status midifile mode", reply, 15);
     platform::mciSendString("stop midifile ", nullptr, 0);
-    platform::sndPlaySound(nullptr, platform::kSndSync);
+    platform::sndPlaySound(nullptr);
     EXPECT_FALSE(platform::AudioDeviceOpen());
     EXPECT_FALSE(platform::AudioSoundFont().empty());
     EXPECT_FALSE(platform::AudioDeviceOpen());
 }
 
 TEST_F(DeviceIdleTest, ClosesWhenIdleAndReopensForTheNextSound) {
-    ASSERT_TRUE(platform::sndPlaySound(kPop.c_str(), platform::kSndSync));
+    platform::sndPlaySound(kPop.c_str());
     EXPECT_TRUE(platform::AudioDeviceOpen());
     EXPECT_TRUE(RunUntil(DeviceClosed));
-    EXPECT_TRUE(platform::sndPlaySound(kPop.c_str(), platform::kSndSync));
+    platform::sndPlaySound(kPop.c_str());
     EXPECT_TRUE(platform::AudioDeviceOpen());
 }
 
@@ -69,9 +70,9 @@ TEST_F(DeviceIdleTest, SoundAfterReopeningIsHeard) {
         (std::filesystem::temp_directory_path() / ("pernoka_idle_audio_" + std::to_string(getpid()) + ".raw")).string();
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
-    platform::sndPlaySound(kPop.c_str(), platform::kSndSync);
+    platform::sndPlaySound(kPop.c_str());
     ASSERT_TRUE(RunUntil(DeviceClosed));
-    platform::sndPlaySound(kPop.c_str(), platform::kSndSync);
+    platform::sndPlaySound(kPop.c_str());
     EXPECT_EQ(platform::AudioDriverName(), "disk");
     platform::ShutdownAudio();
     // The disk driver starts its file afresh on each opening.

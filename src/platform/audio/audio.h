@@ -1,74 +1,43 @@
 #pragma once
-// The program's sound: a text-command MIDI sequencer and a wave player, both
-// mixed into the one audio device. Call everything from the UI thread.
-#include <cstddef>
+// The program's sound: a text-command MIDI sequencer for the one background
+// tune, and a wave player, both mixed into one audio device. The device opens
+// with the first sound and closes after a few idle seconds. UI thread only;
+// ShutdownAudio must run before the QApplication goes, as the device's
+// idle timer and the audio thread's wake-ups belong to it.
 #include <string>
 
 namespace platform {
 
-// Flags of sndPlaySound. 0 plays synchronously and falls back to a beep for a
-// file that cannot be played.
-inline constexpr unsigned kSndSync = 0x0000;
-inline constexpr unsigned kSndAsync = 0x0001;      // return at once
-inline constexpr unsigned kSndNoDefault = 0x0002;  // stay silent instead of the beep
-
-// Results of mciSendString; 0 is success. Callers of the game never look.
+// Results of mciSendString; 0 is success. The game never looks.
 enum MciResult : long {
     kMciOk = 0,
-    kMciUnrecognizedCommand,
-    kMciMissingParameter,
-    kMciUnrecognizedKeyword,
-    kMciUnsupportedDevice,
-    kMciUnknownAlias,
-    kMciDuplicateAlias,
-    kMciFileNotFound,
-    kMciInvalidFile,
-    kMciOutOfRange,
+    kMciBadCommand,  // a verb or keyword the sequencer does not know
+    kMciNotOpen,     // no tune is open under that alias
+    kMciBadFile,     // missing, not a MIDI file, or one the synthesizer cannot play
 };
 
 // Understands, with keywords in any letter case:
 //   open FILE type sequencer alias NAME   (FILE may be in double quotes)
-//   play NAME [from 0]                    (without "from" a stopped tune resumes)
+//   play NAME [from 0]                    (always from the start)
 //   stop NAME
 //   close NAME
 //   status NAME mode                      (reply "playing" or "stopped")
-// The reply is written, NUL-terminated and cut to replyLength - 1 characters,
-// only when the command succeeds and reply is not null.
-//
-// A tune is rendered to PCM once, on a worker thread, and looped from
-// memory; "open" and "play" return at once and the tune sounds as soon as
-// its first second is rendered. A tune that cannot be rendered (no
-// soundfont, a file the synthesizer cannot play) is as silent as a missing
-// one: play and status fail on it.
+// One tune at a time. It loops by itself, each pass's ring-out sounding over
+// the start of the next; from the end of a pass until the next play, status
+// answers "stopped". The reply is written, NUL-terminated and cut to
+// replyLength - 1 characters, only when the command succeeds.
 long mciSendString(const std::string& command, char* reply, unsigned replyLength);
 
-// Plays a WAV file, or stops any wave sound when file is null.
-bool sndPlaySound(const char* file, unsigned flags);
+// Plays a WAV file and returns once it has ended; a file that cannot be
+// played sounds the default beep. A null file stops any wave sound.
+void sndPlaySound(const char* file);
 
 // Starts rendering the tune in file on a worker thread, so that its first
-// play does not wait for it. Optional; the device itself opens with the
-// first sound.
+// play does not wait for it.
 void PrepareTune(const std::string& file);
 
-// Stops the audio thread and the renderers and releases the device; every
-// tune is closed. Safe at any time, also when audio was never opened. The
-// next sound opens everything again (under the then current SDL_AUDIODRIVER).
+// Stops the audio thread and the renderer and releases the device; the
+// tune is closed. Safe at any time. The next sound opens everything again.
 void ShutdownAudio();
-
-// The SDL driver in use ("dummy" after a fallback), "" when none could be
-// opened. Opens the device if needed.
-std::string AudioDriverName();
-
-// The device is opened for a sound and closed after this long with nothing
-// playing (5 s unless changed), so an idle program costs no CPU; the tunes
-// rendered for it are let go then too.
-void SetAudioIdleCloseDelay(int milliseconds);
-bool AudioDeviceOpen();
-
-// The soundfont the tune is played with, "" when none was found.
-std::string AudioSoundFont();
-
-// Memory the rendered tunes hold now, in bytes.
-size_t AudioTuneBytes();
 
 }  // namespace platform

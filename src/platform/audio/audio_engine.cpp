@@ -1,83 +1,75 @@
+// SDL's audio device, the tune's renderer thread and the idle close.
 #include "platform/audio/audio_engine.h"
 
-#include <SDL.h>
+#include <dlfcn.h>
 #include <malloc.h>
 
-#include <cstring>
-#include <fstream>
-#include <iterator>
+#include <QCoreApplication>
 
-#include "platform/audio/alsa_quiet.h"
+#include <algorithm>
+
 #include "platform/audio/audio.h"
-#include "platform/audio/idle_closer.h"
+#include "platform/audio/audio_probe.h"
 #include "platform/audio/soundfont_path.h"
-#include "platform/audio/wave_player.h"
-#include "platform/event_loop_idle.h"
+#include "platform/audio/tune_renderer.h"
 
 namespace platform::audio {
 namespace {
 
-void SDLCALL MixMusic(void* player, Uint8* stream, int bytes) {
-    static_cast<PcmPlayer*>(player)->Render(reinterpret_cast<int16_t*>(stream), bytes / 4);
+// About 23 ms a buffer: a click starts promptly, and the audio thread wakes
+// only 43 times a second.
+constexpr int kBufferFrames = 1024;
+// Long enough that the clicks of a game played with the music off do not
+// open and close the device over and over.
+std::atomic<int> idleCloseMilliseconds{5000};
+
+extern "C" void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// On a machine without a sound card libasound writes its failures to the
+// terminal while SDL looks for a device; the game falls back to silence by
+// itself, so those lines only alarm. Looked up at run time: SDL loads
+// libasound only when it tries that driver, and a machine may have none.
+void QuietAlsaErrors() {
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    static const bool once = [] {
+        if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL))
+            if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+                set(IgnoreAlsaError);
+        return true;
+    }();
+    (void)once;
 }
 
-// SDL converts to whatever the hardware wants, so the hook always gets
-// interleaved 16-bit stereo at kSampleRate.
-bool TryOpenDevice() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudioDevice(kSampleRate, AUDIO_S16SYS, 2, kBufferFrames, nullptr, 0) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    return true;
+void SDLCALL MixInto(void* data, Uint8* stream, int bytes) {
+    auto& engine = *static_cast<Engine*>(data);
+    const int frames = bytes / 4;
+    engine.mix.assign(static_cast<size_t>(frames) * 2, 0);  // sized at the opening: no allocation here
+    const bool passEnded = engine.loop.Mix(engine.mix.data(), frames);
+    engine.waves.Mix(engine.mix.data(), frames);
+    auto* out = reinterpret_cast<int16_t*>(stream);
+    for (size_t i = 0; i < engine.mix.size(); ++i) out[i] = static_cast<int16_t>(std::clamp(engine.mix[i], -32768, 32767));
+    // The watch runs when the UI thread's event loop is about to wait: make
+    // it pass once, so it sees the tune at its end.
+    if (passEnded)
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, [] {}, Qt::QueuedConnection);
 }
 
-bool TrySilentDevice() {
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    const bool opened = TryOpenDevice();
-    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-    return opened;
-}
-
-bool OpenDevice(Engine& engine) {
-    // Ctrl+C and SIGTERM must still end the program.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    QuietAlsaErrors();
-    bool opened = !engine.silentOnly && TryOpenDevice();
-    if (!opened) {
-        // No sound card, no sound server: the silent driver keeps every
-        // operation and the tune's timing as they would be.
-        opened = TrySilentDevice();
-        engine.silentOnly = opened;
-    }
-    engine.driver.clear();
-    if (!opened) return false;
-    engine.mixerOpen = true;
-    if (const char* name = SDL_GetCurrentAudioDriver()) engine.driver = name;
-    Mix_ReserveChannels(kWaveChannel + 1);
-    Mix_ChannelFinished(OnChannelFinished);
-    Mix_HookMusic(MixMusic, &engine.player);
-    return true;
-}
-
-void CloseDevice(Engine& engine) {
-    if (!engine.mixerOpen) return;
-    Mix_HookMusic(nullptr, nullptr);
-    Mix_HaltChannel(-1);
-    Mix_ChannelFinished(nullptr);
-    engine.waves.Clear();
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
-    engine.mixerOpen = false;
-}
-
-// Idle: the device closes, and the tunes nobody plays are let go; the
-// sounds' and the mixer's memory goes back to the system with them.
-void GoQuiet(Engine& engine) {
-    CloseDevice(engine);
-    engine.tunes.DropUnused();
-    malloc_trim(0);
+SDL_AudioDeviceID OpenDevice(Engine& engine) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+    // SDL converts to whatever the hardware wants: the mix is always 16-bit
+    // stereo at kSampleRate.
+    SDL_AudioSpec want{};
+    want.freq = kSampleRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    want.samples = kBufferFrames;
+    want.callback = MixInto;
+    want.userdata = &engine;
+    SDL_AudioSpec have;
+    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (device == 0) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return device;
 }
 
 std::unique_ptr<Engine>& TheEngine() {
@@ -87,62 +79,105 @@ std::unique_ptr<Engine>& TheEngine() {
 
 }  // namespace
 
-Engine::Engine() : soundFont(FindSoundFont()), tunes(soundFont), player([] { WakeEventLoop(); }) {}
+Engine::Engine() : soundFont(FindSoundFont()) {
+    idle_.setSingleShot(true);
+    QObject::connect(&idle_, &QTimer::timeout, [this] { GoQuiet(); });
+}
 
 Engine::~Engine() {
-    idleCloser.reset();
-    CloseDevice(*this);
-    // The audio thread has stopped: the tunes can go.
-    aliases.clear();
+    CloseDevice();
+    StopRendering();
+}
+
+bool Engine::EnsureDevice() {
+    if (device) return true;
+    // Ctrl+C and SIGTERM must still end the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    QuietAlsaErrors();
+    mix.reserve(kBufferFrames * 2);
+    if (!silentOnly) device = OpenDevice(*this);
+    if (!device) {
+        // No sound card, no sound server: the silent driver keeps every
+        // operation and the tune's timing as they would be.
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+        device = OpenDevice(*this);
+        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+        silentOnly = device != 0;
+    }
+    const char* name = device ? SDL_GetCurrentAudioDriver() : nullptr;
+    driver = name ? name : "";
+    if (device) SDL_PauseAudioDevice(device, 0);
+    return device != 0;
+}
+
+void Engine::CloseDevice() {
+    if (!device) return;
+    SDL_CloseAudioDevice(device);  // waits for the audio thread
+    device = 0;
+    waves.Clear();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+}
+
+std::shared_ptr<const RenderedTune> Engine::Tune(const std::vector<unsigned char>& smf) {
+    if (tune_ && smf == smf_) return tune_;
+    StopRendering();
+    smf_ = smf;
+    tune_ = std::make_shared<RenderedTune>();
+    cancel_ = false;
+    // The worker keeps what it renders alive, and the bytes it reads.
+    renderer_ = std::thread([smf, font = soundFont, tune = tune_, this] { RenderTune(smf, font, *tune, cancel_); });
+    return tune_;
+}
+
+void Engine::StopRendering() {
+    cancel_ = true;
+    if (renderer_.joinable()) renderer_.join();
+}
+
+void Engine::Rest(bool restart) {
+    if (restart || loop.Looping() || waves.Playing()) idle_.stop();
+    if ((device || tune_) && !idle_.isActive() && !loop.Looping() && !waves.Playing())
+        idle_.start(idleCloseMilliseconds.load());
+}
+
+// The device closes, and the rendered tune unless it is open; their memory
+// goes back to the system.
+void Engine::GoQuiet() {
+    if (loop.Looping() || waves.Playing()) return;  // the next command re-arms
+    CloseDevice();
+    if (!opened) {
+        StopRendering();
+        tune_.reset();
+        smf_.clear();
+    }
+    malloc_trim(0);
 }
 
 Engine& CurrentEngine() {
     std::unique_ptr<Engine>& engine = TheEngine();
-    if (!engine) {
-        engine = std::make_unique<Engine>();
-        Engine& made = *engine;
-        // Made here, on the UI thread, whose event loop runs its timer.
-        made.idleCloser = std::make_unique<IdleCloser>(
-            [&made] { return (made.mixerOpen || made.tunes.HoldsUnused()) && !Busy(made); },
-            [&made] { GoQuiet(made); });
-    }
+    if (!engine) engine = std::make_unique<Engine>();
     return *engine;
-}
-
-bool EnsureDevice(Engine& engine) { return engine.mixerOpen || OpenDevice(engine); }
-
-bool Busy(Engine& engine) { return engine.player.Sounding() || (engine.mixerOpen && Mix_Playing(kWaveChannel)); }
-
-long ReadMidiFile(const std::string& path, std::vector<unsigned char>& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return kMciFileNotFound;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (bytes.size() < 14 || std::memcmp(bytes.data(), "MThd", 4) != 0) return kMciInvalidFile;
-    return kMciOk;
 }
 
 }  // namespace platform::audio
 
 namespace platform {
 
-void PrepareTune(const std::string& file) {
-    std::vector<unsigned char> bytes;
-    audio::Engine& engine = audio::CurrentEngine();
-    if (audio::ReadMidiFile(file, bytes) == kMciOk) engine.tunes.Get(bytes);
-}
-
 void ShutdownAudio() { audio::TheEngine().reset(); }
 
 std::string AudioDriverName() {
     audio::Engine& engine = audio::CurrentEngine();
-    audio::EnsureDevice(engine);
+    engine.EnsureDevice();
     return engine.driver;
 }
 
-bool AudioDeviceOpen() { return audio::TheEngine() && audio::TheEngine()->mixerOpen; }
+void SetAudioIdleCloseDelay(int milliseconds) { audio::idleCloseMilliseconds = milliseconds; }
+
+bool AudioDeviceOpen() { return audio::TheEngine() && audio::TheEngine()->device != 0; }
 
 std::string AudioSoundFont() { return audio::CurrentEngine().soundFont; }
 
-size_t AudioTuneBytes() { return audio::TheEngine() ? audio::TheEngine()->tunes.Bytes() : 0; }
+size_t AudioTuneBytes() { return audio::TheEngine() ? audio::TheEngine()->TuneBytes() : 0; }
 
 }  // namespace platform

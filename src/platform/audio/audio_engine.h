@@ -1,53 +1,64 @@
 #pragma once
-// The opened audio: the tunes rendered to PCM and the player that mixes
-// them, the open tunes' aliases, and SDL_mixer's device with the player
-// hooked in as the music. The device is opened when something is to sound
-// and closed again after a few idle seconds, and the rendered tunes nobody
-// plays go with it, so a silent program costs neither CPU nor memory.
-#include <map>
+// The opened audio: SDL's device with the tune loop and the wave player
+// mixed into it, and the tune rendered for it. The device is opened when
+// something is to sound and closed after a few idle seconds, and the rendered
+// tune goes with it unless it is open, so a silent program costs neither CPU
+// nor memory. UI thread only.
+#include <SDL.h>
+
+#include <QTimer>
+
+#include <atomic>
 #include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
-#include "platform/audio/pcm_player.h"
-#include "platform/audio/tune_cache.h"
-#include "platform/audio/tune_renderer.h"
-#include "platform/audio/wave_cache.h"
+#include "platform/audio/rendered_tune.h"
+#include "platform/audio/tune_loop.h"
+#include "platform/audio/wave_player.h"
 
 namespace platform::audio {
-
-// About 23 ms per buffer: a click starts promptly, and the audio thread wakes
-// only 43 times a second.
-inline constexpr int kBufferFrames = 1024;
-
-class IdleCloser;
 
 struct Engine {
     Engine();
     ~Engine();
 
-    std::string soundFont;
-    TuneCache tunes;
-    PcmPlayer player;
-    std::map<std::string, int> aliases;  // lower-case alias -> tune of the player
+    // Opens the device if it is closed; false when not even the silent
+    // driver opens.
+    bool EnsureDevice();
+    void CloseDevice();
+    // The rendered tune of these bytes, its rendering started if need be.
+    std::shared_ptr<const RenderedTune> Tune(const std::vector<unsigned char>& smf);
+    // After each command: with nothing to play, the device closes in a
+    // while, counted from the last sound (restart) or from the first
+    // command that found nothing playing.
+    void Rest(bool restart = false);
+    size_t TuneBytes() const { return tune_ ? tune_->Bytes() : 0; }
 
-    bool mixerOpen = false;
-    bool silentOnly = false;  // the real driver failed once: go straight to "dummy"
+    std::string soundFont;
+    TuneLoop loop;
+    WavePlayer waves;
+    std::string alias;                           // lower case; "" when no tune is open
+    std::shared_ptr<const RenderedTune> opened;  // the tune open under alias
+
+    SDL_AudioDeviceID device = 0;
     std::string driver;       // of the last opening, "" if even "dummy" failed
-    WaveCache waves;          // valid while the device is open
-    std::unique_ptr<IdleCloser> idleCloser;
+    bool silentOnly = false;  // the real driver failed: go straight to "dummy"
+    std::vector<int32_t> mix;  // the audio thread's own
+
+private:
+    void StopRendering();
+    void GoQuiet();
+
+    std::vector<unsigned char> smf_;
+    std::shared_ptr<RenderedTune> tune_;
+    std::atomic<bool> cancel_{false};
+    std::thread renderer_;
+    QTimer idle_;
 };
 
-// The engine. UI thread only.
+// The engine, made on first use.
 Engine& CurrentEngine();
-
-// Opens the device if it is closed; false when not even the silent driver
-// would open.
-bool EnsureDevice(Engine& engine);
-
-// Something is sounding or about to: a playing tune or a wave sound.
-bool Busy(Engine& engine);
-
-// Reads a Standard MIDI File; kMciOk, or the error an open reports.
-long ReadMidiFile(const std::string& path, std::vector<unsigned char>& bytes);
 
 }  // namespace platform::audio

@@ -6,12 +6,10 @@
 namespace {
 
 long SendString(const char* command, char* reply, unsigned replyLength) {
-    return platform::mciSendString(command ? command : "", reply, replyLength);
+    return platform::mciSendString(command, reply, replyLength);
 }
 
-void PrepareTune(const char* file) {
-    if (file) platform::PrepareTune(file);
-}
+void PrepareTune(const char* file) { platform::PrepareTune(file); }
 
 constexpr platform::audio::AudioModule kModule = {
     platform::audio::kAudioModuleVersion, SendString, platform::sndPlaySound, PrepareTune, platform::ShutdownAudio,

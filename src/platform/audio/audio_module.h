@@ -5,14 +5,14 @@ namespace platform::audio {
 
 // Raised whenever the table changes, so that a program never calls into a
 // module built for another one.
-inline constexpr int kAudioModuleVersion = 2;
+inline constexpr int kAudioModuleVersion = 3;
 inline constexpr const char* kAudioModuleFile = "libpernoka_audio.so";
 inline constexpr const char* kAudioModuleEntry = "pernoka_audio_module";
 
 struct AudioModule {
     int version;
     long (*mciSendString)(const char* command, char* reply, unsigned replyLength);
-    bool (*sndPlaySound)(const char* file, unsigned flags);
+    void (*sndPlaySound)(const char* file);
     void (*prepareTune)(const char* file);
     void (*shutdown)();
 };

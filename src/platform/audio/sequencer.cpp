@@ -1,7 +1,9 @@
-// The MIDI sequencer behind mciSendString: tunes opened under an alias,
-// rendered to PCM once and played by the player.
+// The MIDI sequencer behind mciSendString, and the wave calls: the commands
+// the sound operations send, acted on by the engine.
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "platform/audio/audio.h"
 #include "platform/audio/audio_engine.h"
@@ -12,56 +14,69 @@ namespace {
 
 using audio::Engine;
 using audio::MciCommand;
-using audio::PcmPlayer;
+
+// A Standard MIDI File by its header; empty when it is not one.
+std::vector<unsigned char> ReadMidiFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (bytes.size() < 14 || std::memcmp(bytes.data(), "MThd", 4) != 0) bytes.clear();
+    return bytes;
+}
 
 long Open(Engine& engine, const MciCommand& command) {
-    if (command.target.empty()) return kMciMissingParameter;
     std::string alias = audio::ToLower(command.target);
-    for (size_t i = 0; i < command.args.size(); ++i) {
+    for (size_t i = 0; i + 1 < command.args.size(); i += 2) {
         const std::string& word = command.args[i];
-        if (word == "type" || word == "alias") {
-            if (i + 1 >= command.args.size()) return kMciMissingParameter;
-            const std::string& value = command.args[++i];
-            if (word == "type" && value != "sequencer") return kMciUnsupportedDevice;
-            if (word == "alias") alias = value;
-        } else if (word != "wait") {
-            return kMciUnrecognizedKeyword;
+        const std::string& value = command.args[i + 1];
+        if (word == "alias") {
+            alias = value;
+        } else if (word != "type" || value != "sequencer") {
+            return kMciBadCommand;
         }
     }
-    if (engine.aliases.count(alias)) return kMciDuplicateAlias;
-    std::vector<unsigned char> bytes;
-    if (const long error = audio::ReadMidiFile(command.target, bytes); error != kMciOk) return error;
-    engine.aliases[alias] = engine.player.Add(engine.tunes.Get(bytes));
+    if (command.target.empty() || command.args.size() % 2 != 0) return kMciBadCommand;
+    // One tune at a time.
+    if (!engine.alias.empty()) return kMciBadCommand;
+    const std::vector<unsigned char> bytes = ReadMidiFile(command.target);
+    if (bytes.empty()) return kMciBadFile;
+    engine.opened = engine.Tune(bytes);
+    engine.alias = alias;
     return kMciOk;
 }
 
-long Play(Engine& engine, int tune, const MciCommand& command) {
-    const bool fromStart = command.args.size() == 2 && command.args[0] == "from";
-    if (!command.args.empty() && !fromStart) return kMciUnrecognizedKeyword;
-    // The game only ever rewinds to the start.
-    if (fromStart && command.args[1] != "0") return kMciOutOfRange;
+long Play(Engine& engine, const MciCommand& command) {
+    const bool fromStart = command.args.size() == 2 && command.args[0] == "from" && command.args[1] == "0";
+    if (!command.args.empty() && !fromStart) return kMciBadCommand;
     // A tune that could not be rendered is as silent as a missing one.
-    if (engine.player.ModeOf(tune) == PcmPlayer::Mode::Failed) return kMciInvalidFile;
+    if (engine.opened->State() == audio::RenderedTune::Progress::Failed) return kMciBadFile;
     // With no device at all the tune still counts as playing, and never ends.
-    audio::EnsureDevice(engine);
-    if (fromStart) {
-        engine.player.PlayFromStart(tune);
-    } else {
-        engine.player.Resume(tune);
+    engine.EnsureDevice();
+    engine.loop.Play(engine.opened);
+    return kMciOk;
+}
+
+long Status(Engine& engine, const MciCommand& command, char* reply, unsigned replyLength) {
+    if (command.args != std::vector<std::string>{"mode"}) return kMciBadCommand;
+    if (engine.opened->State() == audio::RenderedTune::Progress::Failed) return kMciBadFile;
+    const std::string word = engine.loop.Playing() ? "playing" : "stopped";
+    if (reply && replyLength > 0) {
+        const size_t n = std::min<size_t>(word.size(), replyLength - 1);
+        std::memcpy(reply, word.data(), n);
+        reply[n] = '\0';
     }
     return kMciOk;
 }
 
-long Status(Engine& engine, int tune, const MciCommand& command, char* reply, unsigned replyLength) {
-    if (command.args.size() != 1) return kMciMissingParameter;
-    if (command.args[0] != "mode") return kMciUnrecognizedKeyword;
-    const PcmPlayer::Mode mode = engine.player.ModeOf(tune);
-    if (mode == PcmPlayer::Mode::Failed) return kMciInvalidFile;
-    const char* word = mode == PcmPlayer::Mode::Playing ? "playing" : "stopped";
-    if (reply && replyLength > 0) {
-        const size_t n = std::min<size_t>(std::strlen(word), replyLength - 1);
-        std::memcpy(reply, word, n);
-        reply[n] = '\0';
+long Send(Engine& engine, const MciCommand& command, char* reply, unsigned replyLength) {
+    if (command.verb == "open") return Open(engine, command);
+    if (engine.alias.empty() || audio::ToLower(command.target) != engine.alias) return kMciNotOpen;
+    if (command.verb == "play") return Play(engine, command);
+    if (command.verb == "status") return Status(engine, command, reply, replyLength);
+    if (!command.args.empty() || (command.verb != "stop" && command.verb != "close")) return kMciBadCommand;
+    engine.loop.Stop();
+    if (command.verb == "close") {
+        engine.alias.clear();
+        engine.opened.reset();
     }
     return kMciOk;
 }
@@ -70,27 +85,30 @@ long Status(Engine& engine, int tune, const MciCommand& command, char* reply, un
 
 long mciSendString(const std::string& text, char* reply, unsigned replyLength) {
     const auto command = audio::ParseMciCommand(text);
-    if (!command) return kMciUnrecognizedCommand;
-    const std::string& verb = command->verb;
-    if (verb != "open" && verb != "play" && verb != "stop" && verb != "close" && verb != "status")
-        return kMciUnrecognizedCommand;
-
+    if (!command) return kMciBadCommand;
     Engine& engine = audio::CurrentEngine();
-    if (verb == "open") return Open(engine, *command);
+    const long result = Send(engine, *command, reply, replyLength);
+    engine.Rest();
+    return result;
+}
 
-    const auto found = engine.aliases.find(audio::ToLower(command->target));
-    if (found == engine.aliases.end()) return command->target.empty() ? kMciMissingParameter : kMciUnknownAlias;
-    const int tune = found->second;
-    if (verb == "play") return Play(engine, tune, *command);
-    if (verb == "status") return Status(engine, tune, *command, reply, replyLength);
-    if (!command->args.empty()) return kMciUnrecognizedKeyword;
-    if (verb == "stop") {
-        engine.player.Stop(tune);
-    } else {
-        engine.player.Remove(tune);
-        engine.aliases.erase(found);
+void sndPlaySound(const char* file) {
+    Engine& engine = audio::CurrentEngine();
+    if (!file) {
+        engine.waves.Stop();
+    } else if (engine.EnsureDevice()) {
+        engine.waves.Start(file);
+        engine.waves.Wait();
     }
-    return kMciOk;
+    engine.Rest(file != nullptr);
+}
+
+void PrepareTune(const std::string& file) {
+    const std::vector<unsigned char> bytes = ReadMidiFile(file);
+    if (bytes.empty()) return;
+    Engine& engine = audio::CurrentEngine();
+    engine.Tune(bytes);
+    engine.Rest();
 }
 
 }  // namespace platform

@@ -1,8 +1,5 @@
 // audio.h for the program: the engine lives in libpernoka_audio.so beside the
 // executable, loaded when a sound is about to play.
-#include <QCoreApplication>
-#include <QMetaObject>
-
 #include "platform/app_dir.h"
 #include "platform/audio/audio.h"
 #include "platform/audio/audio_module.h"
@@ -12,23 +9,30 @@ namespace platform {
 namespace {
 
 audio::AudioModuleLoader& Loader() {
-    static audio::AudioModuleLoader loader(ProgramFolder() + audio::kAudioModuleFile, [](std::function<void()> work) {
-        if (QCoreApplication* app = QCoreApplication::instance())
-            QMetaObject::invokeMethod(app, std::move(work), Qt::QueuedConnection);
-    });
+    static audio::AudioModuleLoader loader(QString::fromStdString(ProgramFolder() + audio::kAudioModuleFile));
     return loader;
 }
 
 }  // namespace
 
 long mciSendString(const std::string& command, char* reply, unsigned replyLength) {
-    return Loader().SendString(command, reply, replyLength);
+    // Only opening a tune brings the module in: before then nothing is open.
+    if (!Loader().Loaded() && command.rfind("open ", 0) != 0) return kMciNotOpen;
+    const audio::AudioModule* module = Loader().Get();
+    return module ? module->mciSendString(command.c_str(), reply, replyLength) : kMciNotOpen;
 }
 
-bool sndPlaySound(const char* file, unsigned flags) { return Loader().PlaySound(file, flags); }
+void sndPlaySound(const char* file) {
+    if (!file && !Loader().Loaded()) return;  // nothing can be playing yet
+    if (const audio::AudioModule* module = Loader().Get()) module->sndPlaySound(file);
+}
 
-void PrepareTune(const std::string& file) { Loader().PrepareTune(file); }
+void PrepareTune(const std::string& file) {
+    if (const audio::AudioModule* module = Loader().Get()) module->prepareTune(file.c_str());
+}
 
-void ShutdownAudio() { Loader().Shutdown(); }
+void ShutdownAudio() {
+    if (Loader().Loaded()) Loader().Get()->shutdown();
+}
 
 }  // namespace platform

@@ -1,0 +1,48 @@
+#pragma once
+// The background tune at play: its rendered pass looped on the audio thread,
+// sample for sample, with the ring-out of each pass (the notes' release, the
+// reverb) mixed over the start of the next. From a pass end until the next
+// Play the tune reports itself stopped, as a sequencer at its end does, so
+// the program's watch sees the end and replays; that replay takes over the
+// pass already playing on. The UI thread calls the rest; one mutex guards
+// the places.
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+#include "platform/audio/rendered_tune.h"
+
+namespace platform::audio {
+
+class TuneLoop {
+public:
+    // From the start, or on without a jump where a pass has ended.
+    void Play(std::shared_ptr<const RenderedTune> tune);
+    // Fades out within 20 ms, so that cutting a note short makes no click.
+    void Stop();
+    // Playing and not past a pass end.
+    bool Playing();
+    // Something is to be heard now or until the next pass end.
+    bool Looping();
+
+    // Audio thread: adds frames of interleaved stereo to mix; true when a
+    // pass has ended in them.
+    bool Mix(int32_t* mix, int frames);
+
+private:
+    struct Voice {
+        std::shared_ptr<const RenderedTune> pcm;
+        int64_t position = 0;
+        int64_t fadeLeft = 0;  // > 0: fading out, this many frames to go
+    };
+    static void FadeOut(Voice& voice);
+    static void MixVoice(Voice& voice, int32_t* mix, int frames, bool ringOut);
+
+    std::mutex mutex_;
+    Voice pass_;      // the loop itself; no pcm when stopped
+    Voice ringOut_;   // what the last pass left sounding
+    Voice stopped_;   // a pass cut short, fading
+    bool passEnded_ = false;
+};
+
+}  // namespace platform::audio
