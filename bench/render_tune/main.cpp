@@ -9,7 +9,6 @@
 
 #include "platform/audio/rendered_tune.h"
 #include "platform/audio/soundfont_path.h"
-#include "platform/audio/tune_renderer.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

@@ -4,7 +4,6 @@
 #include <atomic>
 
 #include "platform/audio/rendered_tune.h"
-#include "platform/audio/tune_renderer.h"
 
 namespace soundtest {
 

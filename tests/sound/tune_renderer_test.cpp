@@ -1,6 +1,6 @@
 // Rendering a tune to PCM: where its pass ends, what rings on after it, and
 // the tunes that cannot be rendered.
-#include "platform/audio/tune_renderer.h"
+#include "platform/audio/rendered_tune.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #pragma once
-// The program's sound: a text-command MIDI sequencer for the one background
-// tune, and a wave player, both mixed into one audio device. The device opens
-// with the first sound and closes after a few idle seconds. UI thread only;
-// ShutdownAudio must run before the QApplication goes, as the device's
-// idle timer and the audio thread's wake-ups belong to it.
+// The program's sound: a text-command MIDI sequencer for the background
+// tune, and a wave player, mixed into one audio device that opens with the
+// first sound and closes after a few idle seconds. UI thread only.
+// ShutdownAudio must run before the QApplication goes: the device's idle
+// timer and the audio thread's wake-ups belong to it.
 #include <string>
 
 namespace platform {
@@ -11,33 +11,31 @@ namespace platform {
 // Results of mciSendString; 0 is success. The game never looks.
 enum MciResult : long {
     kMciOk = 0,
-    kMciBadCommand,  // a verb or keyword the sequencer does not know
+    kMciBadCommand,  // a verb or keyword the sequencer does not know, or a second open
     kMciNotOpen,     // no tune is open under that alias
     kMciBadFile,     // missing, not a MIDI file, or one the synthesizer cannot play
 };
 
-// Understands, with keywords in any letter case:
+// Understands, keywords in any letter case:
 //   open FILE type sequencer alias NAME   (FILE may be in double quotes)
 //   play NAME [from 0]                    (always from the start)
-//   stop NAME
-//   close NAME
+//   stop NAME | close NAME
 //   status NAME mode                      (reply "playing" or "stopped")
-// One tune at a time. It loops by itself, each pass's ring-out sounding over
-// the start of the next; from the end of a pass until the next play, status
-// answers "stopped". The reply is written, NUL-terminated and cut to
-// replyLength - 1 characters, only when the command succeeds.
+// The tune loops by itself, the ring-out of each pass sounding over the start
+// of the next; from a pass end until the next play, status answers
+// "stopped". The reply is written, NUL-terminated and cut to replyLength - 1
+// characters, only when the command succeeds.
 long mciSendString(const std::string& command, char* reply, unsigned replyLength);
 
 // Plays a WAV file and returns once it has ended; a file that cannot be
 // played sounds the default beep. A null file stops any wave sound.
 void sndPlaySound(const char* file);
 
-// Starts rendering the tune in file on a worker thread, so that its first
-// play does not wait for it.
+// Starts rendering the tune in file, so that its first play need not wait.
 void PrepareTune(const std::string& file);
 
-// Stops the audio thread and the renderer and releases the device; the
-// tune is closed. Safe at any time. The next sound opens everything again.
+// Stops the audio thread and the renderer and releases the device; the tune
+// is closed. Safe at any time; the next sound opens everything again.
 void ShutdownAudio();
 
 }  // namespace platform

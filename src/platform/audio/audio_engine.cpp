@@ -11,7 +11,6 @@
 #include "platform/audio/audio.h"
 #include "platform/audio/audio_probe.h"
 #include "platform/audio/soundfont_path.h"
-#include "platform/audio/tune_renderer.h"
 
 namespace platform::audio {
 namespace {
@@ -22,6 +21,7 @@ constexpr int kBufferFrames = 1024;
 // Long enough that the clicks of a game played with the music off do not
 // open and close the device over and over.
 std::atomic<int> idleCloseMilliseconds{5000};
+std::unique_ptr<Engine> theEngine;
 
 extern "C" void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
@@ -31,21 +31,15 @@ extern "C" void IgnoreAlsaError(const char*, int, const char*, int, const char*,
 // libasound only when it tries that driver, and a machine may have none.
 void QuietAlsaErrors() {
     using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-    static const bool once = [] {
-        if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL))
-            if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
-                set(IgnoreAlsaError);
-        return true;
-    }();
-    (void)once;
+    if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL))
+        if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(IgnoreAlsaError);
 }
 
 void SDLCALL MixInto(void* data, Uint8* stream, int bytes) {
     auto& engine = *static_cast<Engine*>(data);
-    const int frames = bytes / 4;
-    engine.mix.assign(static_cast<size_t>(frames) * 2, 0);  // sized at the opening: no allocation here
-    const bool passEnded = engine.loop.Mix(engine.mix.data(), frames);
-    engine.waves.Mix(engine.mix.data(), frames);
+    engine.mix.assign(static_cast<size_t>(bytes) / 2, 0);  // reserved at the opening: no allocation here
+    const bool passEnded = engine.loop.Mix(engine.mix.data(), bytes / 4);
+    engine.waves.Mix(engine.mix.data(), bytes / 4);
     auto* out = reinterpret_cast<int16_t*>(stream);
     for (size_t i = 0; i < engine.mix.size(); ++i) out[i] = static_cast<int16_t>(std::clamp(engine.mix[i], -32768, 32767));
     // The watch runs when the UI thread's event loop is about to wait: make
@@ -66,20 +60,15 @@ SDL_AudioDeviceID OpenDevice(Engine& engine) {
     want.samples = kBufferFrames;
     want.callback = MixInto;
     want.userdata = &engine;
-    SDL_AudioSpec have;
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     if (device == 0) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return device;
-}
-
-std::unique_ptr<Engine>& TheEngine() {
-    static std::unique_ptr<Engine> engine;
-    return engine;
 }
 
 }  // namespace
 
 Engine::Engine() : soundFont(FindSoundFont()) {
+    mix.reserve(kBufferFrames * 2);
     idle_.setSingleShot(true);
     QObject::connect(&idle_, &QTimer::timeout, [this] { GoQuiet(); });
 }
@@ -94,7 +83,6 @@ bool Engine::EnsureDevice() {
     // Ctrl+C and SIGTERM must still end the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     QuietAlsaErrors();
-    mix.reserve(kBufferFrames * 2);
     if (!silentOnly) device = OpenDevice(*this);
     if (!device) {
         // No sound card, no sound server: the silent driver keeps every
@@ -119,15 +107,15 @@ void Engine::CloseDevice() {
     if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
 }
 
-std::shared_ptr<const RenderedTune> Engine::Tune(const std::vector<unsigned char>& smf) {
-    if (tune_ && smf == smf_) return tune_;
+std::shared_ptr<const RenderedTune> Engine::Tune(const std::vector<unsigned char>& bytes) {
+    if (tune && bytes == smf) return tune;
     StopRendering();
-    smf_ = smf;
-    tune_ = std::make_shared<RenderedTune>();
+    smf = bytes;
+    tune = std::make_shared<RenderedTune>();
     cancel_ = false;
     // The worker keeps what it renders alive, and the bytes it reads.
-    renderer_ = std::thread([smf, font = soundFont, tune = tune_, this] { RenderTune(smf, font, *tune, cancel_); });
-    return tune_;
+    renderer_ = std::thread([bytes, font = soundFont, into = tune, this] { RenderTune(bytes, font, *into, cancel_); });
+    return tune;
 }
 
 void Engine::StopRendering() {
@@ -136,48 +124,45 @@ void Engine::StopRendering() {
 }
 
 void Engine::Rest(bool restart) {
-    if (restart || loop.Looping() || waves.Playing()) idle_.stop();
-    if ((device || tune_) && !idle_.isActive() && !loop.Looping() && !waves.Playing())
-        idle_.start(idleCloseMilliseconds.load());
+    if (restart || Busy()) idle_.stop();
+    if ((device || tune) && !idle_.isActive() && !Busy()) idle_.start(idleCloseMilliseconds.load());
 }
 
 // The device closes, and the rendered tune unless it is open; their memory
 // goes back to the system.
 void Engine::GoQuiet() {
-    if (loop.Looping() || waves.Playing()) return;  // the next command re-arms
+    if (Busy()) return;  // the next command re-arms
     CloseDevice();
     if (!opened) {
         StopRendering();
-        tune_.reset();
-        smf_.clear();
+        tune.reset();
+        smf.clear();
     }
     malloc_trim(0);
 }
 
 Engine& CurrentEngine() {
-    std::unique_ptr<Engine>& engine = TheEngine();
-    if (!engine) engine = std::make_unique<Engine>();
-    return *engine;
+    if (!theEngine) theEngine = std::make_unique<Engine>();
+    return *theEngine;
 }
 
 }  // namespace platform::audio
 
 namespace platform {
 
-void ShutdownAudio() { audio::TheEngine().reset(); }
+void ShutdownAudio() { audio::theEngine.reset(); }
 
 std::string AudioDriverName() {
-    audio::Engine& engine = audio::CurrentEngine();
-    engine.EnsureDevice();
-    return engine.driver;
+    audio::CurrentEngine().EnsureDevice();
+    return audio::CurrentEngine().driver;
 }
 
 void SetAudioIdleCloseDelay(int milliseconds) { audio::idleCloseMilliseconds = milliseconds; }
 
-bool AudioDeviceOpen() { return audio::TheEngine() && audio::TheEngine()->device != 0; }
+bool AudioDeviceOpen() { return audio::theEngine && audio::theEngine->device != 0; }
 
 std::string AudioSoundFont() { return audio::CurrentEngine().soundFont; }
 
-size_t AudioTuneBytes() { return audio::TheEngine() ? audio::TheEngine()->TuneBytes() : 0; }
+size_t AudioTuneBytes() { return audio::theEngine && audio::theEngine->tune ? audio::theEngine->tune->Bytes() : 0; }
 
 }  // namespace platform

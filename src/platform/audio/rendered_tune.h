@@ -1,54 +1,58 @@
 #pragma once
 // A tune rendered to interleaved 16-bit stereo: its pass (from the first
-// event to the last) and, after it, the ring-out of the notes and the reverb
-// once the last event has passed. One thread renders into it while others
-// read what is there: frames live in fixed blocks that never move, and a
-// reader reads only below the published count, so neither side locks.
+// event to the last) and, after it, the ring-out of the notes and the reverb.
+// One thread renders into it while others read what is there: frames live in
+// fixed blocks that never move, and a reader reads only below the published
+// count, so neither side locks.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace platform::audio {
 
+inline constexpr int kSampleRate = 44100;
+
 class RenderedTune {
 public:
-    static constexpr int kChannels = 2;
-    static constexpr int64_t kBlockFrames = 44100;  // a second a block at the device's rate
-    static constexpr int64_t kMaxBlocks = 3600;     // an hour: longer tunes end there
-
+    static constexpr int64_t kBlockFrames = kSampleRate;  // a second a block
+    static constexpr int64_t kMaxBlocks = 3600;           // an hour: longer tunes end there
     enum class Progress { Rendering, Complete, Failed };
 
     RenderedTune();
     ~RenderedTune();
-    RenderedTune(const RenderedTune&) = delete;
-    RenderedTune& operator=(const RenderedTune&) = delete;
 
-    // The renderer's side, from one thread. Append returns false once the
-    // tune is full.
+    // The renderer's side, from one thread. Append returns false once full.
     bool Append(const int16_t* frames, int64_t count);
     // The pass ends at the frames appended so far; what follows rings out.
-    void MarkPassEnd();
+    void MarkPassEnd() { passFrames_.store(Rendered(), std::memory_order_release); }
     void Finish();
-    void Fail();
+    void Fail() { state_.store(Progress::Failed, std::memory_order_release); }
 
-    // Any thread.
+    // Any thread. PassFrames is -1 until the renderer has reached the pass's
+    // end; it is set before any frame past it is published.
     int64_t Rendered() const { return rendered_.load(std::memory_order_acquire); }
-    // The pass's length once the renderer has reached its end, else -1. Read
-    // after Rendered(): whenever frames past the pass are published, it is.
     int64_t PassFrames() const { return passFrames_.load(std::memory_order_acquire); }
     Progress State() const { return state_.load(std::memory_order_acquire); }
     // Copies frames [from, from + count), all below Rendered().
     void Read(int64_t from, int64_t count, int16_t* out) const;
-    // Memory held by the frames.
     size_t Bytes() const;
 
 private:
-    struct Block;
-    std::unique_ptr<Block[]> blocks_;
+    std::unique_ptr<int16_t*[]> blocks_;
     std::atomic<int64_t> rendered_{0};
     std::atomic<int64_t> passFrames_{-1};
     std::atomic<Progress> state_{Progress::Rendering};
 };
+
+// FluidSynth renders the Standard MIDI File into `into`, as fast as the
+// machine allows, and returns once it is complete, has failed (no soundfont,
+// a file FluidSynth cannot play) or was cancelled; the synthesizer and the
+// soundfont are gone by then. The ring-out lasts until the last voice has
+// ended and the reverb has died away.
+void RenderTune(const std::vector<unsigned char>& smf, const std::string& soundFont, RenderedTune& into,
+                const std::atomic<bool>& cancel);
 
 }  // namespace platform::audio

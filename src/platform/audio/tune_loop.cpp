@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/audio/tune_renderer.h"
 
 namespace platform::audio {
 namespace {

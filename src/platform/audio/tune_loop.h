@@ -1,11 +1,10 @@
 #pragma once
-// The background tune at play: its rendered pass looped on the audio thread,
-// sample for sample, with the ring-out of each pass (the notes' release, the
-// reverb) mixed over the start of the next. From a pass end until the next
-// Play the tune reports itself stopped, as a sequencer at its end does, so
-// the program's watch sees the end and replays; that replay takes over the
-// pass already playing on. The UI thread calls the rest; one mutex guards
-// the places.
+// The background tune at play: its pass looped on the audio thread, sample
+// for sample, the ring-out of each pass (the notes' release, the reverb)
+// mixed over the start of the next. From a pass end until the next Play the
+// tune reports itself stopped, as a sequencer at its end does, so that the
+// program's watch replays it; that replay takes over the pass playing on.
+// The UI thread calls the rest; one mutex guards the places.
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -20,13 +19,9 @@ public:
     void Play(std::shared_ptr<const RenderedTune> tune);
     // Fades out within 20 ms, so that cutting a note short makes no click.
     void Stop();
-    // Playing and not past a pass end.
-    bool Playing();
-    // Something is to be heard now or until the next pass end.
-    bool Looping();
-
-    // Audio thread: adds frames of interleaved stereo to mix; true when a
-    // pass has ended in them.
+    bool Playing();  // and not past a pass end
+    bool Looping();  // playing a tune that did not fail to render
+    // Audio thread: adds frames of stereo to mix; true when a pass ended in them.
     bool Mix(int32_t* mix, int frames);
 
 private:

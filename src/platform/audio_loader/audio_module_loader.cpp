@@ -10,26 +10,24 @@
 namespace platform::audio {
 
 const AudioModule* AudioModuleLoader::Get() {
-    if (tried_) return module_;
+    if (tried_ || !QFileInfo::exists(library_.fileName())) return module_;
     tried_ = true;
-    if (!QFileInfo::exists(library_.fileName())) return nullptr;
     using Entry = const AudioModule* (*)();
     const auto entry = library_.load() ? reinterpret_cast<Entry>(library_.resolve(kAudioModuleEntry)) : nullptr;
     const AudioModule* module = entry ? entry() : nullptr;
+    QString problem;
     if (!library_.isLoaded()) {
-        std::fprintf(stderr, "pernoka: the audio module does not load, so the game is silent: %s\n",
-                     qPrintable(library_.errorString()));
+        problem = QStringLiteral("does not load: %1").arg(library_.errorString());
+    } else if (!entry) {
+        problem = QStringLiteral("is no audio module: it lacks %1").arg(QLatin1String(kAudioModuleEntry));
     } else if (!module || module->version != kAudioModuleVersion) {
-        // A library without the entry is no audio module of this program.
-        std::fprintf(stderr, "pernoka: %s is %s, so the game is silent; reinstall the game to mend it\n",
-                     qPrintable(library_.fileName()),
-                     !entry ? "no audio module (no pernoka_audio_module)"
-                            : qPrintable(QStringLiteral("an audio module of version %1, not %2")
-                                             .arg(module ? module->version : -1)
-                                             .arg(kAudioModuleVersion)));
-        module = nullptr;
+        problem = QStringLiteral("is an audio module of version %1, not %2; reinstall the game to mend it")
+                      .arg(module ? module->version : -1)
+                      .arg(kAudioModuleVersion);
     }
-    module_ = module;
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "pernoka: the game is silent: %s %s\n", qPrintable(library_.fileName()), qPrintable(problem));
+    module_ = problem.isEmpty() ? module : nullptr;
     return module_;
 }
 
