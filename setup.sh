@@ -3,6 +3,7 @@
 # either starts the game (run) or runs every test (test).
 #   bash setup.sh run    build a release and start the game
 #   bash setup.sh test   build with sanitizers and run all tests through CTest,
+#                        then the sound and module tests under ThreadSanitizer,
 #                        then build the fuzz targets with clang and run each
 #                        for 30 s (tests/fuzz/run.sh)
 set -euo pipefail
@@ -47,6 +48,10 @@ case "$mode" in
     cmake --preset test
     cmake --build --preset test -j"$jobs"
     ctest --preset test -j"$jobs"
+    # The audio thread, the renderer and the UI thread under ThreadSanitizer.
+    cmake --preset tsan
+    cmake --build --preset tsan -j"$jobs"
+    ctest --preset tsan -j"$jobs"
     cmake --preset fuzz
     cmake --build --preset fuzz -j"$jobs"
     bash "$here/tests/fuzz/run.sh" "$here/build-fuzz" 30
