@@ -68,7 +68,7 @@ protected:
 };
 
 TEST_F(DiskDriverTest, BackgroundTuneIsAudible) {
-    ASSERT_FALSE(platform::AudioSoundFont().empty()) << "no General MIDI soundfont installed";
+    ASSERT_FALSE(platform::audio::FindSoundFont().empty()) << "no General MIDI soundfont installed";
     auto sound = sound::CreateSystemSound();
     sound->MidiPlay(DataFile("QUIL9702.mid"));
     EXPECT_TRUE(soundtest::RunUntil([&] { return soundtest::PeakLevel(soundtest::ReadRawPcm(output_)) > 1500; }));

@@ -16,15 +16,12 @@ enum MciResult : long {
     kMciBadFile,     // missing, not a MIDI file, or one the synthesizer cannot play
 };
 
-// Understands, keywords in any letter case:
-//   open FILE type sequencer alias NAME   (FILE may be in double quotes)
-//   play NAME [from 0]                    (always from the start)
-//   stop NAME | close NAME
-//   status NAME mode                      (reply "playing" or "stopped")
-// The tune loops by itself, the ring-out of each pass sounding over the start
-// of the next; from a pass end until the next play, status answers
-// "stopped". The reply is written, NUL-terminated and cut to replyLength - 1
-// characters, only when the command succeeds.
+// Understands, keywords in any letter case: open FILE type sequencer alias
+// NAME (FILE may be in double quotes), play NAME [from 0], stop NAME, close
+// NAME, status NAME mode (reply "playing" or "stopped", NUL-terminated, cut
+// to replyLength - 1 characters). The tune loops by itself, the ring-out of
+// each pass sounding over the start of the next; from a pass end until the
+// next play, status answers "stopped".
 long mciSendString(const std::string& command, char* reply, unsigned replyLength);
 
 // Plays a WAV file and returns once it has ended; a file that cannot be

@@ -25,10 +25,9 @@ std::unique_ptr<Engine> theEngine;
 
 extern "C" void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
-// On a machine without a sound card libasound writes its failures to the
-// terminal while SDL looks for a device; the game falls back to silence by
-// itself, so those lines only alarm. Looked up at run time: SDL loads
-// libasound only when it tries that driver, and a machine may have none.
+// Without a sound card libasound writes its failures to the terminal while SDL
+// looks for a device, which only alarms: the game falls back to silence. Looked
+// up at run time, as SDL loads libasound only to try it, and it may be absent.
 void QuietAlsaErrors() {
     using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
     if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL))
@@ -51,15 +50,9 @@ void SDLCALL MixInto(void* data, Uint8* stream, int bytes) {
 
 SDL_AudioDeviceID OpenDevice(Engine& engine) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
-    // SDL converts to whatever the hardware wants: the mix is always 16-bit
-    // stereo at kSampleRate.
-    SDL_AudioSpec want{};
-    want.freq = kSampleRate;
-    want.format = AUDIO_S16SYS;
-    want.channels = 2;
-    want.samples = kBufferFrames;
-    want.callback = MixInto;
-    want.userdata = &engine;
+    // SDL converts to what the hardware wants: the mix is 16-bit stereo at
+    // kSampleRate (freq, format, channels, silence, samples, padding, size, callback, userdata).
+    SDL_AudioSpec want{kSampleRate, AUDIO_S16SYS, 2, 0, kBufferFrames, 0, 0, MixInto, &engine};
     const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     if (device == 0) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return device;
@@ -160,8 +153,6 @@ std::string AudioDriverName() {
 void SetAudioIdleCloseDelay(int milliseconds) { audio::idleCloseMilliseconds = milliseconds; }
 
 bool AudioDeviceOpen() { return audio::theEngine && audio::theEngine->device != 0; }
-
-std::string AudioSoundFont() { return audio::CurrentEngine().soundFont; }
 
 size_t AudioTuneBytes() { return audio::theEngine && audio::theEngine->tune ? audio::theEngine->tune->Bytes() : 0; }
 

@@ -19,15 +19,12 @@ struct Engine {
     Engine();
     ~Engine();
 
-    // Opens the device if it is closed; false when not even the silent
-    // driver opens.
-    bool EnsureDevice();
+    bool EnsureDevice();  // false when not even the silent driver opens
     void CloseDevice();
     // The rendered tune of these bytes, its rendering started if need be.
     std::shared_ptr<const RenderedTune> Tune(const std::vector<unsigned char>& smf);
     // After each command: with nothing to play, the device closes in a while,
-    // counted from the last sound (restart) or the first command that found
-    // nothing playing.
+    // counted from the last sound (restart) or the first idle command.
     void Rest(bool restart = false);
     bool Busy() { return loop.Looping() || waves.Playing(); }
 

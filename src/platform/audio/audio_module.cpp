@@ -5,14 +5,12 @@
 
 namespace {
 
-long SendString(const char* command, char* reply, unsigned replyLength) {
-    return platform::mciSendString(command, reply, replyLength);
-}
-
-void PrepareTune(const char* file) { platform::PrepareTune(file); }
-
 constexpr platform::audio::AudioModule kModule = {
-    platform::audio::kAudioModuleVersion, SendString, platform::sndPlaySound, PrepareTune, platform::ShutdownAudio,
+    platform::audio::kAudioModuleVersion,
+    [](const char* command, char* reply, unsigned length) { return platform::mciSendString(command, reply, length); },
+    platform::sndPlaySound,
+    [](const char* file) { platform::PrepareTune(file); },
+    platform::ShutdownAudio,
 };
 
 }  // namespace

@@ -3,8 +3,8 @@
 // engine's functions, behind the module's only exported symbol.
 namespace platform::audio {
 
-// Raised whenever the table changes, so that a program never calls into a
-// module built for another one.
+// Raised whenever the table changes: a program never calls into a module
+// built for another one.
 inline constexpr int kAudioModuleVersion = 3;
 inline constexpr const char* kAudioModuleFile = "libpernoka_audio.so";
 inline constexpr const char* kAudioModuleEntry = "pernoka_audio_module";

@@ -6,13 +6,11 @@
 
 namespace platform {
 
-// The SDL driver in use ("dummy" after a fallback, "" if none opened);
-// opens the device if needed.
+// The SDL driver in use ("dummy" after a fallback), opening the device if need be.
 std::string AudioDriverName();
 // How long the device stays open with nothing playing (5 s unless changed).
 void SetAudioIdleCloseDelay(int milliseconds);
 bool AudioDeviceOpen();
-std::string AudioSoundFont();  // "" when none was found
 size_t AudioTuneBytes();       // held by the rendered tune now
 
 }  // namespace platform

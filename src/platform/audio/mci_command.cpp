@@ -25,7 +25,6 @@ size_t ClosingQuoteOfFile(const std::string& text, size_t start) {
 }  // namespace
 
 std::string ToLower(std::string text) {
-    // ASCII only: keywords are ASCII, and file names are never lowered.
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
     return text;

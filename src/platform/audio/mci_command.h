@@ -1,8 +1,7 @@
 #pragma once
-// Splits an MCI command string into its verb, its device or file, and the
-// remaining words. Words are separated by blanks; a word in double quotes
-// may hold blanks. The quoted file name of "open" may hold quotes as well:
-// it ends at the last quote before the keyword "type".
+// Splits a sequencer command into its verb, its alias or file, and the other
+// words, at blanks; a word in double quotes may hold blanks, and the quoted
+// file of "open" quotes too: it ends at the last quote before "type".
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,7 +16,6 @@ struct MciCommand {
 
 // nullopt for an empty command or an unclosed quote.
 std::optional<MciCommand> ParseMciCommand(const std::string& text);
-
-std::string ToLower(std::string text);
+std::string ToLower(std::string text);  // ASCII letters only
 
 }  // namespace platform::audio

@@ -1,9 +1,8 @@
 #pragma once
-// A tune rendered to interleaved 16-bit stereo: its pass (from the first
-// event to the last) and, after it, the ring-out of the notes and the reverb.
-// One thread renders into it while others read what is there: frames live in
-// fixed blocks that never move, and a reader reads only below the published
-// count, so neither side locks.
+// A tune rendered to 16-bit stereo: its pass (first event to last), then the
+// ring-out of the notes and the reverb. One thread renders into it while
+// others read: frames live in blocks that never move, and a reader reads only
+// below the published count, so neither side locks.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -24,20 +23,19 @@ public:
     RenderedTune();
     ~RenderedTune();
 
-    // The renderer's side, from one thread. Append returns false once full.
+    // The renderer's side, from one thread; Append returns false once full.
+    // MarkPassEnd: the pass ends here, what follows rings out.
     bool Append(const int16_t* frames, int64_t count);
-    // The pass ends at the frames appended so far; what follows rings out.
     void MarkPassEnd() { passFrames_.store(Rendered(), std::memory_order_release); }
     void Finish();
     void Fail() { state_.store(Progress::Failed, std::memory_order_release); }
 
     // Any thread. PassFrames is -1 until the renderer has reached the pass's
-    // end; it is set before any frame past it is published.
+    // end, which it marks before it publishes a frame past it.
     int64_t Rendered() const { return rendered_.load(std::memory_order_acquire); }
     int64_t PassFrames() const { return passFrames_.load(std::memory_order_acquire); }
     Progress State() const { return state_.load(std::memory_order_acquire); }
-    // Copies frames [from, from + count), all below Rendered().
-    void Read(int64_t from, int64_t count, int16_t* out) const;
+    void Read(int64_t from, int64_t count, int16_t* out) const;  // below Rendered()
     size_t Bytes() const;
 
 private:

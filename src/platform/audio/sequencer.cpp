@@ -22,21 +22,15 @@ std::vector<unsigned char> ReadMidiFile(const std::string& path) {
     return bytes;
 }
 
+// "open FILE type sequencer alias NAME", one tune at a time.
 long Open(Engine& engine, const MciCommand& command) {
-    std::string alias = audio::ToLower(command.target);
-    for (size_t i = 0; i + 1 < command.args.size(); i += 2) {
-        if (command.args[i] == "alias") {
-            alias = command.args[i + 1];
-        } else if (command.args[i] != "type" || command.args[i + 1] != "sequencer") {
-            return kMciBadCommand;
-        }
-    }
-    // One tune at a time.
-    if (command.target.empty() || command.args.size() % 2 != 0 || !engine.alias.empty()) return kMciBadCommand;
+    const std::vector<std::string>& args = command.args;
+    if (args.size() != 4 || args[0] != "type" || args[1] != "sequencer" || args[2] != "alias" || !engine.alias.empty())
+        return kMciBadCommand;
     const std::vector<unsigned char> bytes = ReadMidiFile(command.target);
     if (bytes.empty()) return kMciBadFile;
     engine.opened = engine.Tune(bytes);
-    engine.alias = alias;
+    engine.alias = args[3];
     return kMciOk;
 }
 

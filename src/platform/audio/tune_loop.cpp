@@ -4,11 +4,14 @@
 #include <algorithm>
 #include <array>
 
-
 namespace platform::audio {
 namespace {
 
 constexpr int64_t kFadeFrames = kSampleRate / 50;
+
+void FadeOut(auto& voice) {
+    if (voice.pcm && voice.fadeLeft == 0) voice.fadeLeft = kFadeFrames;
+}
 
 }  // namespace
 
@@ -18,23 +21,14 @@ void TuneLoop::Play(std::shared_ptr<const RenderedTune> tune) {
         passEnded_ = false;  // the pass playing on is the one asked for
         return;
     }
-    if (pass_.pcm) {
-        stopped_ = pass_;
-        FadeOut(stopped_);
-        FadeOut(ringOut_);
-    }
+    if (pass_.pcm) stopped_ = pass_;
+    FadeOut(stopped_);
+    FadeOut(ringOut_);
     pass_ = Voice{std::move(tune)};
     passEnded_ = false;
 }
 
-void TuneLoop::Stop() {
-    std::lock_guard lock(mutex_);
-    if (pass_.pcm) stopped_ = pass_;
-    FadeOut(stopped_);
-    FadeOut(ringOut_);
-    pass_ = Voice{};
-    passEnded_ = false;
-}
+void TuneLoop::Stop() { Play(nullptr); }
 
 bool TuneLoop::Playing() {
     std::lock_guard lock(mutex_);
@@ -46,37 +40,30 @@ bool TuneLoop::Looping() {
     return pass_.pcm && pass_.pcm->State() != RenderedTune::Progress::Failed;
 }
 
-void TuneLoop::FadeOut(Voice& voice) {
-    if (voice.pcm && voice.fadeLeft == 0) voice.fadeLeft = kFadeFrames;
-}
-
 // Mixes what the renderer has published: the pass up to its end, a ring-out
-// up to the last frame. A voice that catches up with the renderer waits
+// up to its last frame. A voice that catches up with the renderer waits
 // there, keeping its place.
 void TuneLoop::MixVoice(Voice& voice, int32_t* mix, int frames, bool ringOut) {
     if (!voice.pcm) return;
     const RenderedTune& pcm = *voice.pcm;
-    const int64_t rendered = pcm.Rendered();
-    const int64_t pass = pcm.PassFrames();
+    const int64_t rendered = pcm.Rendered(), pass = pcm.PassFrames();
     const int64_t end = ringOut || pass < 0 ? rendered : std::min(rendered, pass);
     int64_t n = std::clamp<int64_t>(end - voice.position, 0, frames);
     if (voice.fadeLeft > 0) n = std::min(n, voice.fadeLeft);
     std::array<int16_t, 2 * 256> chunk;
-    for (int64_t done = 0; done < n;) {
+    for (int64_t done = 0; done < n; done += 256) {
         const int64_t count = std::min<int64_t>(n - done, 256);
         pcm.Read(voice.position + done, count, chunk.data());
-        for (int64_t i = 0; i < count; ++i) {
-            int32_t gain = 1 << 15;
-            if (voice.fadeLeft > 0) gain = static_cast<int32_t>(((voice.fadeLeft - done - i) << 15) / kFadeFrames);
-            mix[2 * (done + i)] += (chunk[2 * i] * gain) >> 15;
-            mix[2 * (done + i) + 1] += (chunk[2 * i + 1] * gain) >> 15;
+        for (int64_t i = 0; i < 2 * count; ++i) {
+            const int64_t left = voice.fadeLeft - done - i / 2;  // frames of the fade still to go
+            const int32_t gain = voice.fadeLeft > 0 ? static_cast<int32_t>((left << 15) / kFadeFrames) : 1 << 15;
+            mix[2 * done + i] += (chunk[i] * gain) >> 15;
         }
-        done += count;
     }
     voice.position += n;
-    const bool faded = voice.fadeLeft > 0 && (voice.fadeLeft -= n) == 0;
+    const bool faded = voice.fadeLeft > 0 && ((voice.fadeLeft -= n) == 0 || voice.position >= end);
     const bool rungOut = ringOut && pcm.State() != RenderedTune::Progress::Rendering && voice.position >= rendered;
-    if (faded || rungOut || (voice.fadeLeft > 0 && voice.position >= end)) voice = Voice{};
+    if (faded || rungOut) voice = Voice{};
 }
 
 bool TuneLoop::Mix(int32_t* mix, int frames) {
@@ -84,12 +71,10 @@ bool TuneLoop::Mix(int32_t* mix, int frames) {
     MixVoice(stopped_, mix, frames, false);
     MixVoice(ringOut_, mix, frames, true);
     bool ended = false;
-    int done = 0;
-    while (pass_.pcm && done < frames) {
-        const int64_t before = pass_.position;
+    for (int done = 0; pass_.pcm && done < frames;) {
+        const int64_t before = pass_.position, pass = pass_.pcm->PassFrames();
         MixVoice(pass_, mix + 2 * done, frames - done, false);
         done += static_cast<int>(pass_.position - before);
-        const int64_t pass = pass_.pcm->PassFrames();
         if (pass < 0 || pass_.position < pass) {
             if (pass_.position == before) break;  // waiting for the renderer
             continue;
@@ -97,8 +82,7 @@ bool TuneLoop::Mix(int32_t* mix, int frames) {
         // The next pass begins on the very next frame, and what rings on
         // after the last event sounds over it (a ring-out still sounding
         // from a shorter pass before is cut).
-        ended = true;
-        passEnded_ = true;
+        ended = passEnded_ = true;
         ringOut_ = Voice{pass_.pcm, pass};
         MixVoice(ringOut_, mix + 2 * done, frames - done, true);
         pass_.position = 0;

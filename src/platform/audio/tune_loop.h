@@ -30,7 +30,6 @@ private:
         int64_t position = 0;
         int64_t fadeLeft = 0;  // > 0: fading out, this many frames to go
     };
-    static void FadeOut(Voice& voice);
     static void MixVoice(Voice& voice, int32_t* mix, int frames, bool ringOut);
 
     std::mutex mutex_;

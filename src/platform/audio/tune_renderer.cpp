@@ -13,8 +13,7 @@
 namespace platform::audio {
 namespace {
 
-// Low enough that the densest bar of the tune stays clear of full scale and
-// the click sounds stand out above it.
+// The densest bar stays clear of full scale, and the clicks stand out above it.
 constexpr double kGain = 0.8;
 // FluidSynth's own block: the player moves on in steps of it, so the end of
 // the pass is found to the frame the synthesizer knows it.
@@ -74,15 +73,13 @@ void RenderRingOut(fluid_synth_t* synth, RenderedTune& into, const std::atomic<b
     }
 }
 
-void SilentLog(int, const char*, void*) {}
-
 }  // namespace
 
 void RenderTune(const std::vector<unsigned char>& smf, const std::string& soundFont, RenderedTune& into,
                 const std::atomic<bool>& cancel) {
-    static const bool silenced = [] {
+    static const bool silenced = [] {  // once: the log functions are FluidSynth's globals
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-            fluid_set_log_function(level, SilentLog, nullptr);
+            fluid_set_log_function(level, nullptr, nullptr);
         return true;
     }();
     (void)silenced;
@@ -110,11 +107,7 @@ void RenderTune(const std::vector<unsigned char>& smf, const std::string& soundF
     // The synthesizer and the soundfont's samples were freed on this
     // thread's own heap: hand those pages back to the system now.
     malloc_trim(0);
-    if (rendered) {
-        into.Finish();
-    } else {
-        into.Fail();
-    }
+    rendered ? into.Finish() : into.Fail();
 }
 
 }  // namespace platform::audio

@@ -59,8 +59,8 @@ void WavePlayer::Play(const std::string& file) {
     std::unique_lock lock(mutex_);
     playing_ = &it->second;
     position_ = 0;
-    const auto length = std::chrono::milliseconds(playing_->size() / 2 * 1000 / kSampleRate);
-    if (!ended_.wait_for(lock, length + std::chrono::seconds(1), [this] { return !playing_; })) playing_ = nullptr;
+    const auto length = std::chrono::milliseconds(playing_->size() / 2 * 1000 / kSampleRate + 1000);
+    if (!ended_.wait_for(lock, length, [this] { return !playing_; })) playing_ = nullptr;
 }
 
 void WavePlayer::Stop() {

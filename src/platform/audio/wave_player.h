@@ -1,8 +1,7 @@
 #pragma once
-// Wave sounds: each file read and converted to the device's format once, the
-// default beep for a file that cannot be played, one sound at a time. The UI
-// thread plays and waits, the audio thread mixes. The sounds are kept until
-// Clear(), which the device's closing calls.
+// Wave sounds, one at a time: each file read and converted once, the default
+// beep for one that cannot be played. The UI thread plays and waits, the
+// audio thread mixes; the device's closing clears the sounds.
 #include <condition_variable>
 #include <cstdint>
 #include <map>
@@ -14,9 +13,8 @@ namespace platform::audio {
 
 class WavePlayer {
 public:
-    // Plays the file, or the beep, in place of any sound playing, and returns
-    // once it has ended or been stopped; gives up (and stops it) a second
-    // after its length, should the device have stopped mixing.
+    // Plays the file, or the beep, and returns once it has ended; gives up a
+    // second after its length, should the device have stopped mixing.
     void Play(const std::string& file);
     void Stop();
     bool Playing();

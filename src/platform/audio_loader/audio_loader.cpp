@@ -24,8 +24,8 @@ long mciSendString(const std::string& command, char* reply, unsigned replyLength
 
 void sndPlaySound(const char* file) {
     // Nothing can be playing before the module is there.
-    if (const audio::AudioModule* module = file || Loader().Loaded() ? Loader().Get() : nullptr)
-        module->sndPlaySound(file);
+    if (file || Loader().Loaded())
+        if (const audio::AudioModule* module = Loader().Get()) module->sndPlaySound(file);
 }
 
 void PrepareTune(const std::string& file) {
