@@ -129,7 +129,6 @@ void Engine::GoQuiet() {
     if (!opened) {
         StopRendering();
         tune.reset();
-        smf.clear();
     }
     malloc_trim(0);
 }
@@ -145,10 +144,7 @@ namespace platform {
 
 void ShutdownAudio() { audio::theEngine.reset(); }
 
-std::string AudioDriverName() {
-    audio::CurrentEngine().EnsureDevice();
-    return audio::CurrentEngine().driver;
-}
+std::string AudioDriverName() { return audio::CurrentEngine().EnsureDevice() ? audio::CurrentEngine().driver : ""; }
 
 void SetAudioIdleCloseDelay(int milliseconds) { audio::idleCloseMilliseconds = milliseconds; }
 

@@ -21,7 +21,7 @@ struct Engine {
 
     bool EnsureDevice();  // false when not even the silent driver opens
     void CloseDevice();
-    // The rendered tune of these bytes, its rendering started if need be.
+    // The tune of these bytes, rendered on a worker thread if it is not yet.
     std::shared_ptr<const RenderedTune> Tune(const std::vector<unsigned char>& smf);
     // After each command: with nothing to play, the device closes in a while,
     // counted from the last sound (restart) or the first idle command.

@@ -6,11 +6,9 @@
 
 namespace platform {
 
-// The SDL driver in use ("dummy" after a fallback), opening the device if need be.
-std::string AudioDriverName();
-// How long the device stays open with nothing playing (5 s unless changed).
-void SetAudioIdleCloseDelay(int milliseconds);
+std::string AudioDriverName();  // in use ("dummy" after a fallback); opens the device
+void SetAudioIdleCloseDelay(int milliseconds);  // with nothing playing; 5 s unless changed
 bool AudioDeviceOpen();
-size_t AudioTuneBytes();       // held by the rendered tune now
+size_t AudioTuneBytes();  // held by the rendered tune now
 
 }  // namespace platform

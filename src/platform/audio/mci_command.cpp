@@ -16,7 +16,7 @@ size_t ClosingQuoteOfFile(const std::string& text, size_t start) {
     for (size_t i = last; i != std::string::npos && i > start; i = text.rfind('"', i - 1)) {
         const size_t next = text.find_first_not_of(kBlanks, i + 1);
         if (next != std::string::npos && next > i + 1 && ToLower(text.substr(next, 4)) == "type" &&
-            (next + 4 == text.size() || std::string(kBlanks).find(text[next + 4]) != std::string::npos))
+            std::min(text.find_first_of(kBlanks, next), text.size()) == next + 4)
             return i;
     }
     return last > start ? last : std::string::npos;

@@ -74,7 +74,7 @@ bool WavePlayer::Playing() {
 }
 
 void WavePlayer::Clear() {
-    Stop();
+    Stop();  // the audio thread has stopped: nothing reads the sounds
     sounds_.clear();
 }
 
