@@ -121,8 +121,7 @@ void Engine::Rest(bool restart) {
     if ((device || tune) && !idle_.isActive() && !Busy()) idle_.start(idleCloseMilliseconds.load());
 }
 
-// The device closes, and the rendered tune unless it is open; their memory
-// goes back to the system.
+// The device closes, and the rendered tune unless it is open: back to the system.
 void Engine::GoQuiet() {
     if (Busy()) return;  // the next command re-arms
     CloseDevice();

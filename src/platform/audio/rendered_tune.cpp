@@ -9,8 +9,7 @@
 namespace platform::audio {
 namespace {
 
-constexpr size_t kBlockSamples = RenderedTune::kBlockFrames * 2;
-constexpr size_t kBlockBytes = kBlockSamples * sizeof(int16_t);
+constexpr size_t kBlockBytes = RenderedTune::kBlockFrames * 4;  // 16-bit stereo
 
 }  // namespace
 

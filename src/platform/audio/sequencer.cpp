@@ -12,7 +12,6 @@ namespace platform {
 namespace {
 
 using audio::Engine;
-using audio::MciCommand;
 
 // A Standard MIDI File by its header; empty when it is not one.
 std::vector<unsigned char> ReadMidiFile(const std::string& path) {
@@ -23,7 +22,7 @@ std::vector<unsigned char> ReadMidiFile(const std::string& path) {
 }
 
 // "open FILE type sequencer alias NAME", one tune at a time.
-long Open(Engine& engine, const MciCommand& command) {
+long Open(Engine& engine, const audio::MciCommand& command) {
     const std::vector<std::string>& args = command.args;
     if (args.size() != 4 || args[0] != "type" || args[1] != "sequencer" || args[2] != "alias" || !engine.alias.empty())
         return kMciBadCommand;
@@ -34,7 +33,7 @@ long Open(Engine& engine, const MciCommand& command) {
     return kMciOk;
 }
 
-long Send(Engine& engine, const MciCommand& command, char* reply, unsigned replyLength) {
+long Send(Engine& engine, const audio::MciCommand& command, char* reply, unsigned replyLength) {
     if (command.verb == "open") return Open(engine, command);
     if (engine.alias.empty() || audio::ToLower(command.target) != engine.alias) return kMciNotOpen;
     const std::vector<std::string>& args = command.args;

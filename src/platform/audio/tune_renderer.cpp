@@ -77,10 +77,13 @@ void RenderRingOut(fluid_synth_t* synth, RenderedTune& into, const std::atomic<b
 
 void RenderTune(const std::vector<unsigned char>& smf, const std::string& soundFont, RenderedTune& into,
                 const std::atomic<bool>& cancel) {
-    static const bool silenced = [] {  // once: the log functions are FluidSynth's globals
+    static const bool silenced = [] {  // once: FluidSynth's globals
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
             fluid_set_log_function(level, nullptr, nullptr);
-        return true;
+        // No audio driver of its own, whose settings would probe the system's
+        // devices, SDL's too, from this thread while the device opens or closes.
+        const char* none[] = {nullptr};
+        return fluid_audio_driver_register(none) == FLUID_OK;
     }();
     (void)silenced;
     fluid_settings_t* settings = new_fluid_settings();
