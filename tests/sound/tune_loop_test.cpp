@@ -125,16 +125,21 @@ TEST_F(Loop, PlayInMidPassStartsAtTheFirstFrameOverTheOldPlaceFadingOut) {
     EXPECT_EQ(rest, Frames(kFade, 3000 - kFade));
 }
 
-TEST_F(Loop, WaitsInPlaceWhileTheRendererIsBehind) {
-    const auto tune = Tune(1000, 0, false);
+TEST_F(Loop, StartsOnceAQuarterOfASecondIsRenderedThenWaitsInPlaceWhileTheRendererIsBehind) {
+    constexpr int64_t kLead = 44100 / 4;
+    const auto tune = Tune(kLead - 1, 0, false);
     loop.Play(tune);
-    const auto first = Next(2048);
-    EXPECT_EQ(std::vector<int16_t>(first.begin(), first.begin() + 2000), Frames(0, 1000));
-    EXPECT_EQ(std::vector<int16_t>(first.begin() + 2000, first.end()), std::vector<int16_t>(2 * 1048, 0));
+    EXPECT_EQ(Next(2048), std::vector<int16_t>(2 * 2048, 0));
     EXPECT_TRUE(loop.Looping());  // the device must stay open for it
-    const auto more = Frames(1000, 2000);
+    tune->Append(Frames(kLead - 1, 1).data(), 1);
+    EXPECT_EQ(Next(kLead + 1000), [&] {
+        auto expected = Frames(0, kLead);
+        expected.resize(2 * (kLead + 1000), 0);
+        return expected;
+    }());
+    const auto more = Frames(kLead, 2000);
     tune->Append(more.data(), 2000);
-    EXPECT_EQ(Next(2000), Frames(1000, 2000));  // not a frame skipped
+    EXPECT_EQ(Next(2000), more);  // not a frame skipped
 }
 
 TEST_F(Loop, ATuneThatFailedToRenderIsSilentAndKeepsNothingOpen) {

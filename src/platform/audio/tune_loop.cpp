@@ -8,6 +8,9 @@ namespace platform::audio {
 namespace {
 
 constexpr int64_t kFadeFrames = kSampleRate / 50;
+// A tune still rendering starts once this much (or its pass) is ready, so a
+// renderer held up by a busy machine does not break the first notes.
+constexpr int64_t kLeadFrames = kSampleRate / 4;
 
 void FadeOut(auto& voice) {
     if (voice.pcm && voice.fadeLeft == 0) voice.fadeLeft = kFadeFrames;
@@ -71,7 +74,9 @@ bool TuneLoop::Mix(int32_t* mix, int frames) {
     MixVoice(stopped_, mix, frames, false);
     MixVoice(ringOut_, mix, frames, true);
     bool ended = false;
-    for (int done = 0; pass_.pcm && done < frames;) {
+    const bool ready =
+        pass_.pcm && (pass_.position > 0 || pass_.pcm->PassFrames() >= 0 || pass_.pcm->Rendered() >= kLeadFrames);
+    for (int done = 0; ready && pass_.pcm && done < frames;) {
         const int64_t before = pass_.position, pass = pass_.pcm->PassFrames();
         MixVoice(pass_, mix + 2 * done, frames - done, false);
         done += static_cast<int>(pass_.position - before);

@@ -1,12 +1,9 @@
 #pragma once
-// The background tune at play: its pass looped on the audio thread, sample
-// for sample, the ring-out of each pass (the notes' release, the reverb)
-// mixed over the start of the next. From a pass end until the next Play the
-// tune reports itself stopped, as a sequencer at its end does, so that the
-// program's watch replays it; that replay takes over the pass playing on.
-// The UI thread calls the rest; one mutex guards the places.
-#include <cstdint>
-#include <memory>
+// The background tune looped on the audio thread sample for sample, the
+// ring-out of each pass (release, reverb) mixed over the start of the next.
+// From a pass end until the next Play it reports itself stopped, as a
+// sequencer at its end does, so the program's watch replays it; that replay
+// takes over the pass playing on. One mutex guards the places.
 #include <mutex>
 
 #include "platform/audio/rendered_tune.h"
