@@ -1,9 +1,8 @@
 #pragma once
-// The program's sound: a text-command MIDI sequencer for the background
-// tune, and a wave player, mixed into one audio device that opens with the
-// first sound and closes after a few idle seconds. UI thread only.
-// ShutdownAudio must run before the QApplication goes: the device's idle
-// timer and the audio thread's wake-ups belong to it.
+// The program's sound: a text-command MIDI sequencer for the background tune
+// and a wave player, mixed into one device that opens with the first sound
+// and closes after a few idle seconds. UI thread only; ShutdownAudio must run
+// before the QApplication goes, whose are the idle timer and the wake-ups.
 #include <string>
 
 namespace platform {
@@ -31,8 +30,8 @@ void sndPlaySound(const char* file);
 // Starts rendering the tune in file, so that its first play need not wait.
 void PrepareTune(const std::string& file);
 
-// Stops the audio thread and the renderer and releases the device; the tune
-// is closed. Safe at any time; the next sound opens everything again.
+// Stops the audio thread and the renderer, releases the device and closes the
+// tune. Safe at any time; the next sound opens everything again.
 void ShutdownAudio();
 
 }  // namespace platform

@@ -4,7 +4,6 @@
 // others read: frames live in blocks that never move, and a reader reads only
 // below the published count, so neither side locks.
 #include <atomic>
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
