@@ -425,3 +425,48 @@ outer_geometry() {
   h=$(xwininfo -id "$id" | sed -n 's/^ *Height: *//p')
   echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
 }
+
+# --- Recording what reaches a private PulseAudio (start_pulse): the sink's
+# monitor recorded into $WORK/<name>.wav.
+RECORD_PID=
+# Kills a recorder still running, then cleans up: the EXIT trap of a test
+# that records.
+stop_recorder() {
+  [ -n "$RECORD_PID" ] && kill "$RECORD_PID" 2>/dev/null || true
+  cleanup
+}
+# Records the monitor of sink $2 (default e2e) into $WORK/$1.wav until stop_recording.
+record() {
+  parecord --device="${2:-e2e}.monitor" --latency-msec=20 --process-time-msec=20 --file-format=wav "$WORK/$1.wav" &
+  RECORD_PID=$!
+  recording() { [ -s "$WORK/$1.wav" ] && [ "$(stat -c %s "$WORK/$1.wav")" -gt 44 ]; }
+  wait_for "parecord does not record" recording "$1"
+}
+# Seconds recorded so far: 44100 frames of 4 bytes a second.
+recorded_seconds() { awk -v b="$(stat -c %s "$WORK/$1.wav")" 'BEGIN { printf "%.2f", (b - 44) / 176400 }'; }
+recorded_past() { awk -v s="$(recorded_seconds "$1")" -v t="$2" 'BEGIN { exit !(s >= t) }'; }
+# Waits until the recording holds $2 more seconds than now.
+record_on_for() {
+  local past
+  past=$(awk -v s="$(recorded_seconds "$1")" -v more="$2" 'BEGIN { print s + more }')
+  wait_for "the recording does not grow" recorded_past "$1" "$past"
+}
+# The peak level of a sound file, 0 to 1.
+peak_of() { sox "$1" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}'; }
+# Stops the recorder; prints the recording's peak level.
+stop_recording() {
+  kill -INT "$RECORD_PID" 2>/dev/null || true
+  wait "$RECORD_PID" 2>/dev/null || true
+  RECORD_PID=
+  [ -n "${E2E_DEBUG:-}" ] && sox "$WORK/$1.wav" -n stat >&2
+  peak_of "$WORK/$1.wav"
+}
+loud() { awk -v peak="$1" 'BEGIN { exit !(peak > 0.02) }'; }
+
+# Kills the private PulseAudio as a crash would, and waits until it is gone.
+kill_pulse() {
+  kill -9 "$PULSE_PID" 2>/dev/null || true
+  wait "$PULSE_PID" 2>/dev/null || true
+  PULSE_PID=
+  WAIT_TRIES=50 wait_for_quietly eval '! silently pactl info' || fail "PulseAudio still answers"
+}

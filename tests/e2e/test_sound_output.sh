@@ -4,36 +4,9 @@
 # from a copy of the program without its tune, the click of a move alone.
 source "$(dirname "$0")/lib.sh"
 
-RECORD_PID=
-stop_recorder() {
-  [ -n "$RECORD_PID" ] && kill "$RECORD_PID" 2>/dev/null || true
-  cleanup
-}
 trap stop_recorder EXIT
 
 start_pulse e2e
-
-# Records the sink's monitor into $WORK/$1.wav until stop_recording.
-record() {
-  parecord --device=e2e.monitor --latency-msec=20 --process-time-msec=20 --file-format=wav "$WORK/$1.wav" &
-  RECORD_PID=$!
-  recording() { [ -s "$WORK/$1.wav" ] && [ "$(stat -c %s "$WORK/$1.wav")" -gt 44 ]; }
-  wait_for "parecord does not record" recording "$1"
-}
-# Seconds recorded so far: 44100 frames of 4 bytes a second.
-recorded_seconds() { awk -v b="$(stat -c %s "$WORK/$1.wav")" 'BEGIN { printf "%.2f", (b - 44) / 176400 }'; }
-recorded_past() { awk -v s="$(recorded_seconds "$1")" -v t="$2" 'BEGIN { exit !(s >= t) }'; }
-# The peak level of a sound file, 0 to 1.
-peak_of() { sox "$1" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}'; }
-# Stops the recorder; prints the recording's peak level.
-stop_recording() {
-  kill -INT "$RECORD_PID" 2>/dev/null || true
-  wait "$RECORD_PID" 2>/dev/null || true
-  RECORD_PID=
-  [ -n "${E2E_DEBUG:-}" ] && sox "$WORK/$1.wav" -n stat >&2
-  peak_of "$WORK/$1.wav"
-}
-loud() { awk -v peak="$1" 'BEGIN { exit !(peak > 0.02) }'; }
 
 start_x
 

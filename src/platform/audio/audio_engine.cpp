@@ -48,8 +48,12 @@ void SDLCALL MixInto(void* data, Uint8* stream, int bytes) {
             QMetaObject::invokeMethod(app, [] {}, Qt::QueuedConnection);
 }
 
-SDL_AudioDeviceID OpenDevice(Engine& engine) {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+// With the driver named, that one only; with nullptr, SDL's choice.
+SDL_AudioDeviceID OpenDevice(Engine& engine, const char* driver) {
+    if (driver) SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+    const bool ready = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (driver) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    if (!ready) return 0;
     // SDL converts to what the hardware wants: the mix is 16-bit stereo at
     // kSampleRate (freq, format, channels, silence, samples, padding, size, callback, userdata).
     SDL_AudioSpec want{kSampleRate, AUDIO_S16SYS, 2, 0, kBufferFrames, 0, 0, MixInto, &engine};
@@ -72,21 +76,22 @@ Engine::~Engine() {
 }
 
 bool Engine::EnsureDevice() {
+    // A device the system took away (its sound server went) reports itself
+    // stopped; it, or the silent stand-in for a driver that has worked, is
+    // opened afresh with each sound, so the sound comes back with the server.
+    if (device && (SDL_GetAudioDeviceStatus(device) != SDL_AUDIO_PLAYING || (driver == "dummy" && !realDriver.empty())))
+        CloseDevice();
     if (device) return true;
     // Ctrl+C and SIGTERM must still end the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     QuietAlsaErrors();
-    if (!silentOnly) device = OpenDevice(*this);
-    if (!device) {
-        // No sound card, no sound server: the silent driver keeps every
-        // operation and the tune's timing as they would be.
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-        device = OpenDevice(*this);
-        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-        silentOnly = device != 0;
-    }
+    if (!silentOnly) device = OpenDevice(*this, realDriver.empty() ? nullptr : realDriver.c_str());
+    // No sound card, no sound server: the silent driver keeps every operation
+    // and the tune's timing as they would be.
+    if (!device) silentOnly = (device = OpenDevice(*this, "dummy")) != 0 && realDriver.empty();
     const char* name = device ? SDL_GetCurrentAudioDriver() : nullptr;
     driver = name ? name : "";
+    if (device && driver != "dummy") realDriver = driver;
     if (device) SDL_PauseAudioDevice(device, 0);
     return device != 0;
 }

@@ -37,7 +37,8 @@ struct Engine {
     std::shared_ptr<RenderedTune> tune;
     SDL_AudioDeviceID device = 0;
     std::string driver;        // of the last opening, "" if even "dummy" failed
-    bool silentOnly = false;   // the real driver failed: go straight to "dummy"
+    std::string realDriver;    // the last driver that worked, other than "dummy"
+    bool silentOnly = false;   // no driver but "dummy" ever worked: go straight to it
     std::vector<int32_t> mix;  // the audio thread's own
 
 private:

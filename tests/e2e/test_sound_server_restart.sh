@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Sound comes back after the sound server restarts. A private PulseAudio is
+# killed in the middle of a game with music and started again; then a move,
+# ＢＧＭ → ON and a new game must each be heard on it, with nothing else
+# done. Each is tried after a restart of its own; a move made while the
+# server is down comes first, as a player goes on playing meanwhile.
+source "$(dirname "$0")/lib.sh"
+trap stop_recorder EXIT
+
+start_pulse e2e
+start_x
+start_app
+win=$(wait_window "$TITLE")
+pick_menu "$win" "$MENU_PICTURE" 2   # 画像 → パンチラ
+pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割: the tune starts
+wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+record before
+record_on_for before 4
+peak=$(stop_recording before)
+loud "$peak" || fail "the tune is silent before any restart (peak $peak)"
+
+# Kills the server, makes a move while it is away, and starts it again.
+restart_server() {
+  kill_pulse
+  slide_a_tile "$win" 3
+  start_pulse e2e
+}
+
+# 1. A move.
+restart_server
+record move
+slide_a_tile "$win" 3
+record_on_for move 2
+peak=$(stop_recording move)
+loud "$peak" || fail "a move after the restart is silent (peak $peak); the program said: $(tail -n 3 "$WORK/app.log")"
+note "after the first restart: peak $peak"
+
+# 2. ＢＧＭ → ON.
+restart_server
+record on
+pick_menu "$win" "$MENU_BGM" 1
+record_on_for on 4
+peak=$(stop_recording on)
+loud "$peak" || fail "ＢＧＭ → ON after the restart is silent (peak $peak)"
+note "ON after the second restart: peak $peak"
+
+# 3. A new game.
+restart_server
+pick_menu "$win" "$MENU_START" 5     # 開始 → リセット
+wait_for "the board was not cleared" board_is "$win" "$EMPTY_BOARD"
+record game
+pick_menu "$win" "$MENU_PICTURE" 2
+pick_menu "$win" "$MENU_START" 1
+wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+record_on_for game 4
+peak=$(stop_recording game)
+loud "$peak" || fail "a new game after the restart is silent (peak $peak)"
+note "a new game after the third restart: peak $peak"
+echo "1 passed, 0 failed"
