@@ -105,10 +105,4 @@ TEST(SoundFiles, TuneLastsAboutFortyFiveSecondsAndNeverClips) {
     EXPECT_LT(soundtest::PeakLevel(soundtest::LoopSeam(tune)), 16384);
 }
 
-TEST(SoundFont, FirstReadableCandidateWins) {
-    const std::string present = soundtest::WriteTempFile("fake.sf2", {'R', 'I', 'F', 'F'});
-    EXPECT_EQ(platform::audio::FindSoundFont({"/no/such.sf2", present, "/usr/share/sounds/sf2/TimGM6mb.sf2"}), present);
-    EXPECT_EQ(platform::audio::FindSoundFont({"/no/such.sf2", "/tmp"}), "");
-}
-
 }  // namespace
