@@ -1,7 +1,8 @@
 # Holds every place that names the release to the version of CMakeLists.txt:
 # NEWS starts with it, the metainfo's releases are NEWS's entries (version,
-# date and every note, word for word), the manual page is the one of it, and
-# the Debian changelog packages it.
+# date and every note, word for word), its screenshots are the committed
+# ones of that release, the manual page is the one of it, and the Debian
+# changelog packages it.
 #   cmake -DVERSION=<x.y.z> -DSOURCE=<source folder> -P check_version.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -101,6 +102,42 @@ if(NOT news_releases STREQUAL metainfo_releases)
   complain("the metainfo's releases are not NEWS's:\n   NEWS:\n    ${shown_news}\n   metainfo:\n    ${shown_metainfo}")
 endif()
 
+# The screenshots: published with the release, so their addresses name it,
+# and each is a file of packaging/screenshots of the size the metainfo gives.
+string(REGEX MATCHALL "<image [^>]*>[^<]*</image>" images "${metainfo}")
+if(NOT images)
+  complain("the metainfo shows no screenshot")
+endif()
+foreach(image IN LISTS images)
+  if(NOT image MATCHES "width=\"([0-9]+)\" height=\"([0-9]+)\">https://[^<]*/releases/([^/<]+)/screenshots/([^/<]+)<")
+    complain("a screenshot without its size or the release's address: ${image}")
+    continue()
+  endif()
+  set(width ${CMAKE_MATCH_1})
+  set(height ${CMAKE_MATCH_2})
+  set(file ${SOURCE}/packaging/screenshots/${CMAKE_MATCH_4})
+  if(NOT CMAKE_MATCH_3 STREQUAL VERSION)
+    complain("the screenshot ${CMAKE_MATCH_4} is published with release ${CMAKE_MATCH_3}")
+  endif()
+  if(NOT EXISTS ${file})
+    complain("no ${file}")
+    continue()
+  endif()
+  # A PNG's size: two big-endian words after the signature and the IHDR
+  # chunk's length and type.
+  file(READ ${file} header OFFSET 16 LIMIT 8 HEX)
+  string(SUBSTRING "${header}" 0 8 png_width)
+  string(SUBSTRING "${header}" 8 8 png_height)
+  math(EXPR png_width "0x${png_width}")
+  math(EXPR png_height "0x${png_height}")
+  if(NOT png_width EQUAL width OR NOT png_height EQUAL height)
+    complain("${file} is ${png_width} × ${png_height}, the metainfo says ${width} × ${height}")
+  endif()
+  if(png_width GREATER 1000 OR png_height GREATER 700)
+    complain("${file} is larger than 1000 × 700")
+  endif()
+endforeach()
+
 # The manual page: .TH PERNOKA 6 <date> "pernoka x.y.z" …
 file(STRINGS ${SOURCE}/packaging/pernoka.6 title REGEX "^\\.TH ")
 if(NOT title MATCHES "\"pernoka ${VERSION}\"")
@@ -121,4 +158,4 @@ endforeach()
 if(failures)
   message(FATAL_ERROR "The release is not ${VERSION} everywhere:\n${failures}")
 endif()
-message(STATUS "version ${VERSION}: NEWS, metainfo, manual page and changelog agree")
+message(STATUS "version ${VERSION}: NEWS, metainfo, screenshots, manual page and changelog agree")
