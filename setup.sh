@@ -19,7 +19,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool wmctrl openbox x11-utils pulseaudio pulseaudio-utils sox imagemagick
-  appstream desktop-file-utils dpkg-dev file lintian man-db
+  appstream desktop-file-utils dpkg-dev debhelper diffoscope-minimal git file lintian man-db
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 )
 
