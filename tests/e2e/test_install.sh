@@ -11,8 +11,8 @@
 #   packaging/check-debian.sh, which runs lintian, compares the two builds
 #   and runs the other end-to-end tests against the package's tree; its tree
 #   is then checked as the others, with debhelper's doc files.
-# The programs of both layouts, started through their links from another
-# folder, play on their own picture, which they can only find beside their
+# The programs of both layouts and of the package, started through their
+# links from another folder, play on their own picture, which they can only find beside their
 # real file.
 source "$(dirname "$0")/lib.sh"
 
@@ -266,6 +266,7 @@ done < <(find "$tree" -type f -print0)
 start_x
 play_through_link "$WORK/prefix/games/pernoka" "$WORK/prefix/lib/games/pernoka/pernoka"
 play_through_link "$WORK/flat/app/bin/pernoka" "$WORK/flat/app/lib/pernoka/pernoka"
+play_through_link "$tree/usr/games/pernoka" "$tree/usr/lib/games/pernoka/pernoka"
 
 soundfont=$WORK/flat/app/share/sounds/sf2/TimGM6mb.sf2
 mkdir -p "$(dirname "$soundfont")"
