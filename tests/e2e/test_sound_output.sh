@@ -29,7 +29,8 @@ note "tune peak $peak"
 APP_PID=
 
 # 2. The click, from a program folder that has no tune.
-cp -r "$(dirname "$PERNOKA")" "$WORK/app"
+# An installed program folder holds relative links: the copy takes the files.
+cp -rL "$(dirname "$PERNOKA")" "$WORK/app"
 rm "$WORK/app/QUIL9702.mid"
 PERNOKA="$WORK/app/$(basename "$PERNOKA")"
 start_app
