@@ -8,14 +8,14 @@
 #include "platform/app_setup.h"
 #include "platform/audio/audio.h"
 #include "platform/clock_random.h"
-#include "platform/command_line.h"
+#include "mainwindow/command_line.h"
 #include "platform/desktop_services.h"
 #include "platform/display_check.h"
 #include "sound/sound.h"
 
 int main(int argc, char** argv) {
     // Before the application: --help and --version need no display.
-    const platform::CommandLine command = platform::ReadCommandLine(argc, argv);
+    const mainwindow::CommandLine command = mainwindow::ReadCommandLine(argc, argv);
     if (command.exitStatus) {
         std::fputs(command.out.c_str(), stdout);
         std::fputs(command.error.c_str(), stderr);
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("pernoka"));
-    QApplication::setApplicationVersion(QString::fromLatin1(platform::ProgramVersion()));
+    QApplication::setApplicationVersion(QString::fromLatin1(mainwindow::ProgramVersion()));
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.example.pernoka"));
     platform::PrepareJapaneseApplication();
     QApplication::setWindowIcon(mainwindow::AppIcon());

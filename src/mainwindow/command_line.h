@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace platform {
+namespace mainwindow {
 
 struct CommandLine {
     // Set when the program is to end at once with this status, after
@@ -25,4 +25,4 @@ CommandLine ReadCommandLine(int argc, const char* const* argv);
 // The program's version, from the build.
 const char* ProgramVersion();
 
-}  // namespace platform
+}  // namespace mainwindow

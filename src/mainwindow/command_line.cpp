@@ -1,6 +1,6 @@
 // Reading the command line: the options, the one picture file, and the
 // usage errors.
-#include "platform/command_line.h"
+#include "mainwindow/command_line.h"
 
 #include <unistd.h>
 
@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <vector>
 
-namespace platform {
+namespace mainwindow {
 namespace {
 
 constexpr int kUsageError = 2;
@@ -113,4 +113,4 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     return line;
 }
 
-}  // namespace platform
+}  // namespace mainwindow

@@ -1,5 +1,5 @@
 // The command line: help, version, usage errors and the picture file.
-#include "platform/command_line.h"
+#include "mainwindow/command_line.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -13,13 +13,13 @@
 
 namespace {
 
-platform::CommandLine Read(std::vector<const char*> arguments) {
+mainwindow::CommandLine Read(std::vector<const char*> arguments) {
     arguments.insert(arguments.begin(), "/usr/games/pernoka");
-    return platform::ReadCommandLine(static_cast<int>(arguments.size()), arguments.data());
+    return mainwindow::ReadCommandLine(static_cast<int>(arguments.size()), arguments.data());
 }
 
 TEST(CommandLine, NoArgumentsStartTheGameWithNoPicture) {
-    const platform::CommandLine line = Read({});
+    const mainwindow::CommandLine line = Read({});
     EXPECT_FALSE(line.exitStatus);
     EXPECT_FALSE(line.pictureFile);
     EXPECT_TRUE(line.out.empty());
@@ -28,7 +28,7 @@ TEST(CommandLine, NoArgumentsStartTheGameWithNoPicture) {
 
 TEST(CommandLine, HelpTellsTheUsageAndEveryOption) {
     for (const char* help : {"--help", "-h"}) {
-        const platform::CommandLine line = Read({help});
+        const mainwindow::CommandLine line = Read({help});
         ASSERT_EQ(line.exitStatus, 0) << help;
         EXPECT_EQ(line.out.rfind("Usage: pernoka [options] [FILE]\n", 0), 0u) << line.out;
         for (const char* part : {"--help", "--version", "FILE", "arrow keys", "ペルノカ"})
@@ -45,9 +45,9 @@ TEST(CommandLine, VersionIsTheProjectsVersion) {
     std::ifstream changelog(PERNOKA_SOURCE_DIR "/packaging/debian/changelog");
     std::string first;
     ASSERT_TRUE(std::getline(changelog, first));
-    EXPECT_EQ(first.find(std::string("pernoka (") + platform::ProgramVersion() + "-"), 0u) << first;
+    EXPECT_EQ(first.find(std::string("pernoka (") + mainwindow::ProgramVersion() + "-"), 0u) << first;
     for (const char* version : {"--version", "-v"}) {
-        const platform::CommandLine line = Read({version});
+        const mainwindow::CommandLine line = Read({version});
         ASSERT_EQ(line.exitStatus, 0) << version;
         EXPECT_EQ(line.out, "pernoka " PERNOKA_VERSION "\n");
         EXPECT_TRUE(line.error.empty());
@@ -62,7 +62,7 @@ TEST(CommandLine, AnUnknownOptionIsAUsageErrorNamingIt) {
                                                             {"-platform", "'-platform'"},
                                                             {"-dash.jpg", "pernoka -- -dash.jpg"}};
     for (const auto& [unknown, named] : unknowns) {
-        const platform::CommandLine line = Read({unknown, "picture.jpg"});
+        const mainwindow::CommandLine line = Read({unknown, "picture.jpg"});
         ASSERT_EQ(line.exitStatus, 2) << unknown;
         EXPECT_TRUE(line.out.empty());
         EXPECT_EQ(line.error.rfind("pernoka: ", 0), 0u) << line.error;
@@ -89,7 +89,7 @@ TEST(CommandLine, OneFileIsThePictureToStartWith) {
 }
 
 TEST(CommandLine, TwoFilesAreAUsageError) {
-    const platform::CommandLine line = Read({"a.jpg", "b.jpg"});
+    const mainwindow::CommandLine line = Read({"a.jpg", "b.jpg"});
     ASSERT_EQ(line.exitStatus, 2);
     EXPECT_EQ(line.error.rfind("pernoka: ", 0), 0u);
     EXPECT_NE(line.error.find("pernoka --help"), std::string::npos);
