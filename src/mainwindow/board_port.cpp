@@ -30,7 +30,10 @@ void Form1::BoardChanged(const engine::Board& board, engine::BoardChange change,
     // A screen reader speaks what holds the focus: the board with its gap
     // when a game starts, then each moved tile with the cell it now stands
     // in. The arrow keys still reach the window through the tile.
-    if (change == engine::BoardChange::NewBoard) board_->setFocus(Qt::OtherFocusReason);
+    // The board takes the focus again once the menu that started or cleared
+    // the game has closed and handed the focus back.
+    if (change == engine::BoardChange::NewBoard || change == engine::BoardChange::Cleared)
+        QMetaObject::invokeMethod(board_, [board = board_] { board->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
     if (change == engine::BoardChange::Slid) {
         if (TileWidget* moved = Tile(tile)) moved->setFocus(Qt::OtherFocusReason);
     }

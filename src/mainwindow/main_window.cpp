@@ -49,6 +49,10 @@ void Form1::BuildDesign() {
     board_->setFixedSize(kBoardSize);
     board_->setAutoFillBackground(true);
     setCentralWidget(board_);
+    // The board holds the window's focus from the start, so that a menu
+    // worked with the keyboard hands the focus back to it.
+    board_->setFocusPolicy(Qt::ClickFocus);
+    board_->setFocus(Qt::OtherFocusReason);
     setAcceptDrops(true);
     SetBackColor(0x000000);
     sound_.SetSurface(board_);
