@@ -3,8 +3,10 @@
 # Every wait is for a condition, polled until a generous limit; menus are
 # opened with the keyboard, so no helper depends on where a font puts them.
 set -Eeuo pipefail
-# A command that fails where nobody checks it ends the test: say which.
-trap 'echo "FAIL: ${BASH_SOURCE[0]}:$LINENO: \"$BASH_COMMAND\" exited with $?" >&2' ERR
+# A command that fails where nobody checks it ends the test: say which. A
+# command substitution reports only through the line that uses it, so a
+# message about a file not yet written is no false alarm.
+trap '[ "$BASH_SUBSHELL" = 0 ] && echo "FAIL: ${BASH_SOURCE[0]}:$LINENO: \"$BASH_COMMAND\" exited with $?" >&2' ERR
 
 PERNOKA=${1:?usage: $0 path/to/pernoka [helper folder]}
 # The folder of the small programs some tests run beside the game.
@@ -332,6 +334,23 @@ stop_accessibility_bus() {
   APP_PID=
   [ -n "$A11Y_PID" ] && kill "$A11Y_PID" 2>/dev/null || true
   if [ -n "$BUS_PID" ]; then { kill "$BUS_PID"; wait "$BUS_PID"; } 2>/dev/null || true; fi
+}
+
+# What a screen reader finds in the program ("board" or "dialogs"), read
+# through AT-SPI into $WORK/probe.<what> by Debian's own Python, which has
+# the pyatspi of python3-pyatspi.
+probe() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/helpers/atspi_probe.py" "$1" >"$WORK/probe.$1" 2>"$WORK/probe.err"; }
+probe_has() { probe "$1" && grep -qF -- "$2" "$WORK/probe.$1"; }
+
+# Starts the program on a picture of its own with its accessibility on, and
+# waits until a screen reader finds its main window, whose id is left in win.
+start_app_for_screen_reader() {
+  mkdir -p "$WORK/pictures"
+  convert -size 300x200 gradient:orange-purple "BMP3:$WORK/pictures/picture.bmp"
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_app "$WORK/pictures/picture.bmp"
+  win=$(wait_window "$TITLE")
+  wait_for "the program is not on the accessibility bus: $(cat "$WORK/probe.err" 2>/dev/null || true)" \
+    probe_has board "frame '$TITLE'"
 }
 
 # The share, from 0 to 1, of the board's pixels within 10 % of the colour.

@@ -5,24 +5,15 @@
 # address a link, and the secondary windows dialogs.
 source "$(dirname "$0")/lib.sh"
 
-# Debian's own Python, which has the pyatspi of python3-pyatspi.
-PROBE="/usr/bin/python3 $(dirname "$0")/helpers/atspi_probe.py"
 trap 'stop_accessibility_bus; cleanup' EXIT
 
 start_x
 start_accessibility_bus
 
-probe() { $PROBE "$1" >"$WORK/probe.$1" 2>"$WORK/probe.err"; }
-probe_has() { probe "$1" && grep -qF -- "$2" "$WORK/probe.$1"; }
 probe_lacks() { probe "$1" && ! grep -qF -- "$2" "$WORK/probe.$1"; }
 tiles() { grep -c "^tile push button 'タイル " "$WORK/probe.board" || true; }
 
-mkdir -p "$WORK/pictures"
-convert -size 300x200 gradient:orange-purple "BMP3:$WORK/pictures/picture.bmp"
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_app "$WORK/pictures/picture.bmp"
-win=$(wait_window "$TITLE")
-wait_for "the program is not on the accessibility bus: $(cat "$WORK/probe.err" 2>/dev/null)" \
-  probe_has board "frame '$TITLE'"
+start_app_for_screen_reader
 grep -qF "board filler '盤' description ''" "$WORK/probe.board" || fail "the board before a game: $(cat "$WORK/probe.board")"
 
 pick_menu "$win" "$MENU_START" 1     # ３分割

@@ -6,8 +6,6 @@
 # window is reached with Tab.
 source "$(dirname "$0")/lib.sh"
 
-PYTHON=/usr/bin/python3   # Debian's own, which has the pyatspi of python3-pyatspi
-HERE=$(dirname "$0")
 LISTENER_PID=
 stop_listener() {
   if [ -n "$LISTENER_PID" ]; then { kill "$LISTENER_PID"; wait "$LISTENER_PID"; } 2>/dev/null || true; fi
@@ -18,21 +16,14 @@ trap 'stop_listener; stop_accessibility_bus; cleanup' EXIT
 start_x
 start_accessibility_bus
 
-probe() { $PYTHON "$HERE/helpers/atspi_probe.py" "$1" >"$WORK/probe.$1" 2>"$WORK/probe.err"; }
-probe_has() { probe "$1" && grep -qF -- "$2" "$WORK/probe.$1"; }
 # What the screen reader was told since the mark, for the focused object.
 told() { tail -n +"$((MARK + 1))" "$WORK/events" | grep ' focused=1$' | grep -qF -- "$1"; }
 mark() { MARK=$(wc -l <"$WORK/events"); }
 
-mkdir -p "$WORK/pictures"
-convert -size 300x200 gradient:orange-purple "BMP3:$WORK/pictures/picture.bmp"
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_app "$WORK/pictures/picture.bmp"
-win=$(wait_window "$TITLE")
-wait_for "the program is not on the accessibility bus: $(cat "$WORK/probe.err" 2>/dev/null || true)" \
-  probe_has board "frame '$TITLE'"
+start_app_for_screen_reader
 
 : >"$WORK/events"
-$PYTHON "$HERE/helpers/atspi_events.py" "$WORK/events" >"$WORK/listener.out" 2>&1 &
+/usr/bin/python3 "$(dirname "$0")/helpers/atspi_events.py" "$WORK/events" >"$WORK/listener.out" 2>&1 &
 LISTENER_PID=$!
 wait_for "the event listener did not start: $(cat "$WORK/listener.out")" grep -qx listening "$WORK/listener.out"
 
