@@ -38,11 +38,12 @@ note "arrows in an open menu stay the menu's"
 for move in 1 2 3 4 5 6; do
   if ((move % 2)); then slide_by_key "$win" 3 horizontal; else slide_by_key "$win" 3 vertical; fi
   [ "$move" = 6 ] && break
-  title=$(xdotool getwindowname "$win")
+  # The count shows before the click sound and the reshuffle after it:
+  # the title is read once it has settled.
   if ((move % 2)); then
-    [ "$title" = "1回目" ] || fail "move $move shows \"$title\""
+    wait_title_of "$win" "1回目"
   else
-    [ "$title" = "0回目" ] || fail "move $move shows \"$title\", no reshuffle"
+    wait_title_of "$win" "0回目"
   fi
   no_other_window "$win" || fail "a window came up after move $move"
 done

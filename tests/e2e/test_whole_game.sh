@@ -26,11 +26,12 @@ reshuffles=0
 for move in 1 2 3 4 5 6; do
   slide_a_tile "$win" 3
   [ "$move" = 6 ] && break
-  title=$(xdotool getwindowname "$win")
+  # The count shows before the click sound and the reshuffle after it:
+  # the title is read once it has settled.
   if ((move % 2)); then
-    [ "$title" = "1回目" ] || fail "move $move shows \"$title\""
+    wait_title_of "$win" "1回目"
   else
-    [ "$title" = "0回目" ] || fail "move $move shows \"$title\", no reshuffle"
+    wait_title_of "$win" "0回目"
     reshuffles=$((reshuffles + 1))
   fi
   no_other_window "$win" || fail "a window came up after move $move"
