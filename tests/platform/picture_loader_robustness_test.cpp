@@ -1,6 +1,5 @@
 // Files that are not the pictures they claim to be: each must give a failure
 // the caller sees, or a picture, and never a crash, a hang or gigabytes.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -8,9 +7,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <atomic>
 #include <random>
-#include <thread>
 
 #include "mainwindow/board_size.h"
 #include "platform/jpeg_fixtures.h"
@@ -73,20 +70,10 @@ TEST_F(LoaderRobustness, AFolderNamedLikeAPictureFails) {
 TEST_F(LoaderRobustness, APipeNamedLikeAPictureFailsWithoutWaitingForAWriter) {
     const std::string fifo = Path("pipe.jpg");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    // Should the loader open the pipe, this writer lets it go on to a failure
-    // instead of hanging the test, and tells on it.
-    std::atomic<bool> released{false}, openedByLoader{false};
-    std::thread writer([&] {
-        const int fd = open(fifo.c_str(), O_WRONLY);
-        openedByLoader = !released;
-        if (fd >= 0) close(fd);
-    });
+    // No writer ever comes: a loader that waited for one would hang here
+    // until the test's time limit. Opening the pipe without waiting, to see
+    // what it is, is fine.
     EXPECT_FALSE(platform::LoadPicture(fifo, kBoard).has_value());
-    released = true;
-    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
-    writer.join();
-    if (reader >= 0) close(reader);
-    EXPECT_FALSE(openedByLoader);
 }
 
 TEST_F(LoaderRobustness, TinyAndThinPicturesLoadAtTheirSize) {
