@@ -1,8 +1,9 @@
 // The floor for the music's cost: a tune already rendered to PCM, looped
-// by an SDL audio callback with the game's device settings, and nothing
-// else. Runs until it is killed.
+// through SDL_mixer's music hook with the game's device settings, and
+// nothing else. Runs until it is killed.
 //   pcm_loop_floor <tune.raw>    (interleaved 16-bit stereo at 44100 Hz)
 #include <SDL.h>
+#include <SDL_mixer.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -41,15 +42,7 @@ int main(int argc, char** argv) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 1;
     // The game's device: 44100 Hz, 16-bit stereo, 1024 frames a buffer.
-    SDL_AudioSpec want{};
-    want.freq = 44100;
-    want.format = AUDIO_S16SYS;
-    want.channels = 2;
-    want.samples = 1024;
-    want.callback = Play;
-    want.userdata = &loop;
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (device == 0) return 1;
-    SDL_PauseAudioDevice(device, 0);
+    if (Mix_OpenAudioDevice(44100, AUDIO_S16SYS, 2, 1024, nullptr, 0) != 0) return 1;
+    Mix_HookMusic(Play, &loop);
     for (;;) SDL_Delay(1000000);
 }

@@ -45,6 +45,8 @@ TEST_F(DeviceIdleTest, ClosesWhenIdleAndReopensForTheNextSound) {
     platform::sndPlaySound(kPop.c_str());
     EXPECT_TRUE(platform::AudioDeviceOpen());
     EXPECT_TRUE(RunUntil(DeviceClosed));
+    platform::sndPlaySound(nullptr);  // a stop finds nothing to stop, and opens nothing
+    EXPECT_FALSE(platform::AudioDeviceOpen());
     platform::sndPlaySound(kPop.c_str());
     EXPECT_TRUE(platform::AudioDeviceOpen());
 }

@@ -1,6 +1,8 @@
-// SDL's audio device, the tune's renderer thread and the idle close.
+// SDL_mixer's audio device, the tune's renderer thread and the idle close.
 #include "platform/audio/audio_engine.h"
 
+#include <SDL.h>
+#include <SDL_mixer.h>
 #include <dlfcn.h>
 #include <malloc.h>
 
@@ -34,11 +36,12 @@ void QuietAlsaErrors() {
         if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(IgnoreAlsaError);
 }
 
-void SDLCALL MixInto(void* data, Uint8* stream, int bytes) {
+// SDL_mixer's music hook, on the audio thread: the tune loop fills the buffer
+// the waves are then mixed into.
+void SDLCALL MixTune(void* data, Uint8* stream, int bytes) {
     auto& engine = *static_cast<Engine*>(data);
     engine.mix.assign(static_cast<size_t>(bytes) / 2, 0);  // reserved at the opening: no allocation here
     const bool passEnded = engine.loop.Mix(engine.mix.data(), bytes / 4);
-    engine.waves.Mix(engine.mix.data(), bytes / 4);
     auto* out = reinterpret_cast<int16_t*>(stream);
     for (size_t i = 0; i < engine.mix.size(); ++i) out[i] = static_cast<int16_t>(std::clamp(engine.mix[i], -32768, 32767));
     // The watch runs when the UI thread's event loop is about to wait: make
@@ -48,18 +51,32 @@ void SDLCALL MixInto(void* data, Uint8* stream, int bytes) {
             QMetaObject::invokeMethod(app, [] {}, Qt::QueuedConnection);
 }
 
+// SDL's events come with the audio, as SDL posts from the audio thread that
+// the system took the device away (its sound server went).
+constexpr Uint32 kSubsystems = SDL_INIT_AUDIO | SDL_INIT_EVENTS;
+
 // With the driver named, that one only; with nullptr, SDL's choice.
-SDL_AudioDeviceID OpenDevice(Engine& engine, const char* driver) {
+bool OpenDevice(Engine& engine, const char* driver) {
     if (driver) SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
-    const bool ready = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    const bool ready = SDL_InitSubSystem(kSubsystems) == 0;
     if (driver) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-    if (!ready) return 0;
-    // SDL converts to what the hardware wants: the mix is 16-bit stereo at
-    // kSampleRate (freq, format, channels, silence, samples, padding, size, callback, userdata).
-    SDL_AudioSpec want{kSampleRate, AUDIO_S16SYS, 2, 0, kBufferFrames, 0, 0, MixInto, &engine};
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (device == 0) SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return device;
+    if (!ready) return false;
+    // SDL converts to what the hardware wants: the mix is 16-bit stereo at kSampleRate.
+    if (Mix_OpenAudioDevice(kSampleRate, AUDIO_S16SYS, 2, kBufferFrames, nullptr, 0) != 0) {
+        SDL_QuitSubSystem(kSubsystems);
+        return false;
+    }
+    Mix_HookMusic(MixTune, &engine);
+    return true;
+}
+
+// Nothing else takes SDL's events; each lost output device is one.
+bool DeviceRemoved() {
+    SDL_Event event;
+    bool removed = false;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_AUDIODEVICEREMOVED, SDL_AUDIODEVICEREMOVED) > 0)
+        removed |= !event.adevice.iscapture;
+    return removed;
 }
 
 }  // namespace
@@ -76,10 +93,10 @@ Engine::~Engine() {
 }
 
 bool Engine::EnsureDevice() {
-    // A device the system took away (its sound server went) reports itself
-    // stopped; it, or the silent stand-in for a driver that has worked, is
-    // opened afresh with each sound, so the sound comes back with the server.
-    if (device && (SDL_GetAudioDeviceStatus(device) != SDL_AUDIO_PLAYING || (driver == "dummy" && !realDriver.empty())))
+    // A device the system took away (its sound server went), or the silent
+    // stand-in for a driver that has worked, is opened afresh with the next
+    // sound, so the sound comes back with the server.
+    if (device && (DeviceRemoved() || (driver == "dummy" && !realDriver.empty())))
         CloseDevice();
     if (device) return true;
     // Ctrl+C and SIGTERM must still end the program.
@@ -88,20 +105,20 @@ bool Engine::EnsureDevice() {
     if (!silentOnly) device = OpenDevice(*this, realDriver.empty() ? nullptr : realDriver.c_str());
     // No sound card, no sound server: the silent driver keeps every operation
     // and the tune's timing as they would be.
-    if (!device) silentOnly = (device = OpenDevice(*this, "dummy")) != 0 && realDriver.empty();
+    if (!device) silentOnly = (device = OpenDevice(*this, "dummy")) && realDriver.empty();
     const char* name = device ? SDL_GetCurrentAudioDriver() : nullptr;
     driver = name ? name : "";
     if (device && driver != "dummy") realDriver = driver;
-    if (device) SDL_PauseAudioDevice(device, 0);
-    return device != 0;
+    return device;
 }
 
 void Engine::CloseDevice() {
     if (!device) return;
-    SDL_CloseAudioDevice(device);  // waits for the audio thread
-    device = 0;
     waves.Clear();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    Mix_CloseAudio();  // waits for the audio thread
+    Mix_Quit();        // and unloads any decoder a wave file called for
+    device = false;
+    SDL_QuitSubSystem(kSubsystems);
     if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
 }
 
@@ -152,7 +169,7 @@ std::string AudioDriverName() { return audio::CurrentEngine().EnsureDevice() ? a
 
 void SetAudioIdleCloseDelay(int milliseconds) { audio::idleCloseMilliseconds = milliseconds; }
 
-bool AudioDeviceOpen() { return audio::theEngine && audio::theEngine->device != 0; }
+bool AudioDeviceOpen() { return audio::theEngine && audio::theEngine->device; }
 
 size_t AudioTuneBytes() { return audio::theEngine && audio::theEngine->tune ? audio::theEngine->tune->Bytes() : 0; }
 

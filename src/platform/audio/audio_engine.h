@@ -1,11 +1,10 @@
 #pragma once
-// The opened audio: SDL's device with the tune loop and the wave player
-// mixed into it, and the tune rendered for it on a worker thread. The device
-// opens when something is to sound and closes after a few idle seconds, and
-// the rendered tune goes with it unless it is open, so a silent program costs
-// neither CPU nor memory. UI thread only, but for the audio thread's mix.
-#include <SDL.h>
-
+// The opened audio: SDL_mixer's device, the tune loop in its music hook and
+// the wave player on its channel, and the tune rendered for it on a worker
+// thread. The device opens when something is to sound and closes after a few
+// idle seconds, and the rendered tune goes with it unless it is open, so a
+// silent program costs neither CPU nor memory. UI thread only, but for the
+// audio thread's mix.
 #include <QTimer>
 
 #include <thread>
@@ -35,7 +34,7 @@ struct Engine {
     std::shared_ptr<const RenderedTune> opened;  // the tune open under alias
     std::vector<unsigned char> smf;              // the rendered tune's file
     std::shared_ptr<RenderedTune> tune;
-    SDL_AudioDeviceID device = 0;
+    bool device = false;       // SDL_mixer's, open
     std::string driver;        // of the last opening, "" if even "dummy" failed
     std::string realDriver;    // the last driver that worked, other than "dummy"
     bool silentOnly = false;   // no driver but "dummy" ever worked: go straight to it

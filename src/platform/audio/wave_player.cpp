@@ -1,18 +1,33 @@
-// Wave sounds read once and mixed on the audio thread.
+// Wave sounds read once and played on SDL_mixer's channel.
 #include "platform/audio/wave_player.h"
-
-#include <SDL.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstring>
+#include <condition_variable>
+#include <mutex>
 #include <numbers>
+#include <vector>
 
 #include "platform/audio/rendered_tune.h"
 
 namespace platform::audio {
 namespace {
+
+constexpr int kChannel = 0;
+
+// SDL_mixer reports a channel's end with no word of whose it is: one device,
+// one channel, one flag.
+std::mutex mutex;
+std::condition_variable ended;
+bool playing = false;
+
+// From the audio thread at the sound's end, or from a halt, with the device locked.
+void SDLCALL Ended(int) {
+    std::lock_guard lock(mutex);
+    playing = false;
+    ended.notify_all();
+}
 
 // A soft 880 Hz tone of 150 ms, its start and end ramped so it does not click.
 std::vector<int16_t> DefaultBeep() {
@@ -27,66 +42,44 @@ std::vector<int16_t> DefaultBeep() {
     return samples;
 }
 
-// The file as 16-bit stereo at kSampleRate; empty if SDL cannot read it.
-std::vector<int16_t> ReadWave(const std::string& file) {
-    SDL_AudioSpec spec;
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV(file.c_str(), &spec, &data, &length)) return {};
-    SDL_AudioCVT cvt;
-    std::vector<int16_t> samples;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2, kSampleRate) >= 0) {
-        samples.resize((static_cast<size_t>(length) * cvt.len_mult + 3) / 4 * 2);
-        std::memcpy(samples.data(), data, length);
-        cvt.buf = reinterpret_cast<Uint8*>(samples.data());
-        cvt.len = static_cast<int>(length);
-        samples.resize(SDL_ConvertAudio(&cvt) == 0 ? static_cast<size_t>(cvt.len_cvt) / 4 * 2 : 0);
-    }
-    SDL_FreeWAV(data);
-    return samples;
-}
-
 }  // namespace
 
 void WavePlayer::Play(const std::string& file) {
     auto it = sounds_.find(file);
     if (it == sounds_.end()) {
-        std::vector<int16_t> samples = ReadWave(file);
         // A file that cannot be played is not remembered: it may appear later.
-        it = samples.empty() ? sounds_.try_emplace("", DefaultBeep()).first
-                             : sounds_.emplace(file, std::move(samples)).first;
+        if (Mix_Chunk* chunk = Mix_LoadWAV(file.c_str())) {
+            it = sounds_.emplace(file, chunk).first;
+        } else if ((it = sounds_.find("")) == sounds_.end()) {
+            static std::vector<int16_t> beep = DefaultBeep();  // the device's format: 16-bit stereo at kSampleRate
+            it = sounds_.emplace("", Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(beep.data()), beep.size() * 2)).first;
+        }
     }
-    std::unique_lock lock(mutex_);
-    playing_ = &it->second;
-    position_ = 0;
-    const auto length = std::chrono::milliseconds(playing_->size() / 2 * 1000 / kSampleRate + 1000);
-    if (!ended_.wait_for(lock, length, [this] { return !playing_; })) playing_ = nullptr;
+    Mix_ChannelFinished(Ended);
+    Stop();  // the end of the last sound must not wake this one's wait
+    std::unique_lock lock(mutex);
+    playing = true;
+    lock.unlock();  // the end is reported with the device locked: never lock that under ours
+    if (Mix_PlayChannel(kChannel, it->second, 0) != kChannel) return Ended(kChannel);
+    lock.lock();
+    const auto length = std::chrono::milliseconds(it->second->alen / 4 * 1000 / kSampleRate + 1000);
+    if (!ended.wait_for(lock, length, [] { return !playing; })) playing = false;
 }
 
+// SDL_mixer keeps its count of channels when it closes, but not the channels.
 void WavePlayer::Stop() {
-    std::lock_guard lock(mutex_);
-    playing_ = nullptr;
+    if (Mix_QuerySpec(nullptr, nullptr, nullptr)) Mix_HaltChannel(kChannel);
 }
 
 bool WavePlayer::Playing() {
-    std::lock_guard lock(mutex_);
-    return playing_ != nullptr;
+    std::lock_guard lock(mutex);
+    return playing;
 }
 
 void WavePlayer::Clear() {
-    Stop();  // the audio thread has stopped: nothing reads the sounds
+    Stop();
+    for (const auto& [file, chunk] : sounds_) Mix_FreeChunk(chunk);
     sounds_.clear();
-}
-
-void WavePlayer::Mix(int32_t* mix, int frames) {
-    std::lock_guard lock(mutex_);
-    if (!playing_) return;
-    const size_t n = std::min(static_cast<size_t>(frames) * 2, playing_->size() - position_);
-    for (size_t i = 0; i < n; ++i) mix[i] += (*playing_)[position_ + i];
-    position_ += n;
-    if (position_ < playing_->size()) return;
-    playing_ = nullptr;
-    ended_.notify_all();
 }
 
 }  // namespace platform::audio

@@ -1,13 +1,11 @@
 #pragma once
-// Wave sounds, one at a time: each file read and converted once, the default
-// beep for one that cannot be played. The UI thread plays and waits, the
-// audio thread mixes; the device's closing clears the sounds.
-#include <condition_variable>
-#include <cstdint>
+// Wave sounds, one at a time on SDL_mixer's channel: each file read and
+// converted once for the opened device, the default beep for one that cannot
+// be played. The UI thread plays and waits; the device's closing clears them.
+#include <SDL_mixer.h>
+
 #include <map>
-#include <mutex>
 #include <string>
-#include <vector>
 
 namespace platform::audio {
 
@@ -18,17 +16,10 @@ public:
     void Play(const std::string& file);
     void Stop();
     bool Playing();
-    void Clear();
-
-    // Audio thread: adds the sound's next frames to mix.
-    void Mix(int32_t* mix, int frames);
+    void Clear();  // before the device closes
 
 private:
-    std::map<std::string, std::vector<int16_t>> sounds_;  // stereo at kSampleRate; "" is the beep
-    std::mutex mutex_;
-    std::condition_variable ended_;
-    const std::vector<int16_t>* playing_ = nullptr;
-    size_t position_ = 0;
+    std::map<std::string, Mix_Chunk*> sounds_;  // "" is the beep
 };
 
 }  // namespace platform::audio
