@@ -5,7 +5,7 @@
 #     (bench/bare_window/), and beside the game built without its audio
 #     module (the engine linked into the program);
 #   - CPU with the tune playing beside the same tune rendered once and looped
-#     by a bare SDL audio callback with the game's device settings
+#     through SDL_mixer's music hook with the game's device settings
 #     (bench/pcm_loop_floor/), on SDL's silent driver and on a PulseAudio
 #     null sink;
 #   - memory around sound: after ＢＧＭ → OFF before any game, and after a
@@ -225,7 +225,7 @@ Start-up and idle, music off (medians of $runs):
 | CPU while idle | ${idle_cpu[game]} % | ${idle_cpu[unloaded]} % | ${idle_cpu[bare]} % |
 
 The tune playing in a 3 × 3 game, CPU of one core (medians of $runs), beside the
-floor, the same tune rendered once and looped by a bare SDL callback:
+floor, the same tune rendered once and looped through SDL_mixer's music hook:
 
 | Driver | ペルノカ | floor | ratio | target |
 |---|---|---|---|---|
