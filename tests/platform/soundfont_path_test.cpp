@@ -30,7 +30,7 @@ TEST(SoundFontPath, NamedFileThenEachDataFolderInOrderThenTheSystemFolder) {
     EXPECT_EQ(SoundFontCandidates("/home/p/mine.sf2", "/app/share/::fonts:/opt/x/share:/usr/share/"),
               Joined({{"/home/p/mine.sf2"}, Under("/app/share"), Under("/opt/x/share"), Under("/usr/share")}));
     EXPECT_EQ(SoundFontCandidates(nullptr, "/app/share"), Joined({Under("/app/share"), Under("/usr/share")}));
-    // Unset or empty: the specification's default folders.
+    // Unset or empty: the XDG default folders.
     const auto byDefault = Joined({Under("/usr/local/share"), Under("/usr/share")});
     EXPECT_EQ(SoundFontCandidates("", nullptr), byDefault);
     EXPECT_EQ(SoundFontCandidates(nullptr, ""), byDefault);

@@ -16,7 +16,7 @@ namespace {
 // The names Debian's soundfont packages give their files, the one the game
 // is tuned to first, each under its data folder.
 constexpr const char* kNames[] = {"sounds/sf2/TimGM6mb.sf2", "sounds/sf2/default-GM.sf2", "sounds/sf3/default-GM.sf3"};
-// What the base directory specification makes of an unset XDG_DATA_DIRS.
+// What the XDG base directory rules make of an unset XDG_DATA_DIRS.
 constexpr const char* kDefaultDataDirs = "/usr/local/share:/usr/share";
 constexpr const char* kSystemDataDir = "/usr/share";
 
@@ -45,7 +45,7 @@ std::vector<std::string> SoundFontCandidates(const char* namedFile, const char* 
     while (!dirs.empty()) {
         const std::size_t colon = dirs.find(':');
         const std::string_view folder = dirs.substr(0, colon);
-        // The specification wants absolute folders; a relative one would
+        // The XDG rules want absolute folders; a relative one would
         // depend on the folder the game runs in, which is its own.
         if (!folder.empty() && folder.front() == '/') AddNamesUnder(list, folder);
         dirs = colon == std::string_view::npos ? std::string_view() : dirs.substr(colon + 1);
