@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "mainwindow/app_icon.h"
+#include "mainwindow/command_line.h"
 #include "mainwindow/main_window.h"
 #include "platform/app_setup.h"
 #include "platform/audio/audio.h"
 #include "platform/clock_random.h"
-#include "mainwindow/command_line.h"
 #include "platform/desktop_services.h"
 #include "platform/display_check.h"
 #include "sound/sound.h"

@@ -33,7 +33,8 @@ void Form1::BoardChanged(const engine::Board& board, engine::BoardChange change,
     // The board takes the focus again once the menu that started or cleared
     // the game has closed and handed the focus back.
     if (change == engine::BoardChange::NewBoard || change == engine::BoardChange::Cleared)
-        QMetaObject::invokeMethod(board_, [board = board_] { board->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            board_, [board = board_] { board->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
     if (change == engine::BoardChange::Slid) {
         if (TileWidget* moved = Tile(tile)) moved->setFocus(Qt::OtherFocusReason);
     }

@@ -44,8 +44,7 @@ TEST(CommandLine, VersionIsTheProjectsVersion) {
     // The version the program tells is the newest release in NEWS.
     std::ifstream news(PERNOKA_SOURCE_DIR "/NEWS");
     std::string line;
-    while (std::getline(news, line) && line.rfind("Version ", 0) != 0) {
-    }
+    while (std::getline(news, line) && line.rfind("Version ", 0) != 0) {}
     EXPECT_EQ(line.find(std::string("Version ") + mainwindow::ProgramVersion() + ","), 0u) << line;
     for (const char* version : {"--version", "-v"}) {
         const mainwindow::CommandLine line = Read({version});

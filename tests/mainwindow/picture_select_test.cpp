@@ -88,7 +88,8 @@ TEST_F(PictureSelect, TheDialogOpensInTheCurrentFolderThenWhereTheLastFileWasCho
     ASSERT_EQ(services_.SeenDialogs().size(), 2u);
     const auto& seen = services_.SeenDialogs().front();
     EXPECT_EQ(seen.title, "画像ファイルの選択");
-    EXPECT_EQ(seen.shownTypes, QStringList({"ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp)", "JPEGｲﾒｰｼﾞ(*.jpg)", "GIFｲﾒｰｼﾞ(*.gif)", "PNGｲﾒｰｼﾞ(*.png)"}));
+    EXPECT_EQ(seen.shownTypes,
+              QStringList({"ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp)", "JPEGｲﾒｰｼﾞ(*.jpg)", "GIFｲﾒｰｼﾞ(*.gif)", "PNGｲﾒｰｼﾞ(*.png)"}));
     EXPECT_EQ(seen.preselectedType, 0);
     EXPECT_EQ(seen.directory, QDir(folder_.path()).absolutePath());
     EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
