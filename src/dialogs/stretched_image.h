@@ -8,6 +8,8 @@
 namespace dialogs {
 
 class StretchedImage : public QWidget {
+    Q_OBJECT
+
 public:
     explicit StretchedImage(QWidget* parent = nullptr);
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -41,7 +42,7 @@ protected:
 
     static void Activate(QWidget* window) {
         window->activateWindow();
-        QApplication::setActiveWindow(window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
         Settle();
     }
 
