@@ -52,7 +52,7 @@ TEST_F(DeviceIdleTest, ClosesWhenIdleAndReopensForTheNextSound) {
 }
 
 TEST_F(DeviceIdleTest, PlayingTuneKeepsItOpenUntilStopped) {
-    const std::string tune = soundtest::WriteTempFile("idle_tune.mid", soundtest::PercussionTune({{0.0, 76}}, 3.0));
+    const std::string tune = soundtest::WriteTempFile("idle_tune.mid", soundtest::PercussionTune({{0.0, 76}}, 20.0));
     platform::mciSendString("open \"" + tune + "\" type sequencer alias midifile", nullptr, 0);
     platform::mciSendString("play midifile from 0", nullptr, 0);
     RunEventLoopFor(500);  // five times the idle delay, and the tune plays on

@@ -27,8 +27,10 @@ protected:
     void SetUp() override { platform::ShutdownAudio(); }
     void TearDown() override { platform::ShutdownAudio(); }
 
+    // Long enough to be still playing however long a busy machine takes
+    // between a command and the next query.
     const std::string tune =
-        soundtest::WriteTempFile("seq_tune.mid", soundtest::PercussionTune({{0.0, 76}, {0.4, 76}}, 0.6));
+        soundtest::WriteTempFile("seq_tune.mid", soundtest::PercussionTune({{0.0, 76}, {0.4, 76}}, 20.0));
 };
 
 TEST_F(SequencerTest, OpenPlayStopCloseWalkTheModes) {
@@ -43,7 +45,9 @@ TEST_F(SequencerTest, OpenPlayStopCloseWalkTheModes) {
 }
 
 TEST_F(SequencerTest, TuneReportsStoppedOnceItHasPlayedToItsEnd) {
-    ASSERT_EQ(Send("open " + tune + " type sequencer alias midifile"), platform::kMciOk);
+    const std::string shortTune =
+        soundtest::WriteTempFile("seq_short.mid", soundtest::PercussionTune({{0.0, 76}, {0.4, 76}}, 2.0));
+    ASSERT_EQ(Send("open " + shortTune + " type sequencer alias midifile"), platform::kMciOk);
     Send("play midifile from 0");
     EXPECT_TRUE(soundtest::RunUntil([] { return Mode() == "stopped"; }));
     Send("play midifile from 0");
