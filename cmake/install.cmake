@@ -21,15 +21,7 @@ set(PERNOKA_LAYOUT games CACHE STRING "Installed layout: games (games/, lib/game
 set_property(CACHE PERNOKA_LAYOUT PROPERTY STRINGS games plain)
 option(PERNOKA_INSTALL_DOCS "Install NEWS and the licence in share/doc/pernoka" ON)
 
-if(PERNOKA_LAYOUT STREQUAL "games")
-  set(PERNOKA_INSTALL_BINDIR games)
-  set(PERNOKA_INSTALL_APPDIR lib/games/pernoka)
-  set(PERNOKA_INSTALL_DATADIR share/games/pernoka)
-elseif(PERNOKA_LAYOUT STREQUAL "plain")
-  set(PERNOKA_INSTALL_BINDIR bin)
-  set(PERNOKA_INSTALL_APPDIR lib/pernoka)
-  set(PERNOKA_INSTALL_DATADIR share/pernoka)
-else()
+if(NOT PERNOKA_LAYOUT MATCHES "^(games|plain)$")
   message(FATAL_ERROR "PERNOKA_LAYOUT is \"${PERNOKA_LAYOUT}\"; it must be games or plain")
 endif()
 set(PERNOKA_APP_ID jp.example.pernoka)
@@ -44,38 +36,64 @@ function(pernoka_relative_link link from target)
   file(CREATE_LINK ${relative} ${link} SYMBOLIC)
 endfunction()
 
-install(TARGETS pernoka RUNTIME DESTINATION ${PERNOKA_INSTALL_APPDIR})
-# The audio engine, a plug-in the program opens from its own folder; no other
-# program links it, so it needs no soname, no shlibs entry and no ldconfig.
-if(TARGET pernoka_audio)
-  install(TARGETS pernoka_audio LIBRARY DESTINATION ${PERNOKA_INSTALL_APPDIR})
-endif()
+# The rules of one layout. The one PERNOKA_LAYOUT names is what a plain
+# `cmake --install` installs; the other is the component <layout>-layout,
+# which `cmake --install <build> --component <layout>-layout` installs from
+# the same build, as the program is the same in both.
+function(pernoka_install_layout layout)
+  if(layout STREQUAL PERNOKA_LAYOUT)
+    set(only)
+  else()
+    set(only COMPONENT ${layout}-layout EXCLUDE_FROM_ALL)
+  endif()
+  if(layout STREQUAL "games")
+    set(bindir games)
+    set(appdir lib/games/pernoka)
+    set(datadir share/games/pernoka)
+  else()
+    set(bindir bin)
+    set(appdir lib/pernoka)
+    set(datadir share/pernoka)
+  endif()
+  set(staging ${pernoka_staging}/${layout})
 
-# Only the top-level files are read at run time; the subfolders hold sources
-# of the icons and the logo, which are installed or built in elsewhere.
-file(GLOB pernoka_runtime_files LIST_DIRECTORIES false CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
-install(FILES ${pernoka_runtime_files} DESTINATION ${PERNOKA_INSTALL_DATADIR})
-set(pernoka_data_links)
-foreach(file ${pernoka_runtime_files})
-  get_filename_component(name ${file} NAME)
-  pernoka_relative_link(${pernoka_staging}/data_links/${name} ${PERNOKA_INSTALL_APPDIR}
-    ${PERNOKA_INSTALL_DATADIR}/${name})
-  list(APPEND pernoka_data_links ${pernoka_staging}/data_links/${name})
-endforeach()
-install(FILES ${pernoka_data_links} DESTINATION ${PERNOKA_INSTALL_APPDIR})
+  install(TARGETS pernoka RUNTIME DESTINATION ${appdir} ${only})
+  # The audio engine, a plug-in the program opens from its own folder; no
+  # other program links it, so it needs no soname, no shlibs entry and no
+  # ldconfig.
+  if(TARGET pernoka_audio)
+    install(TARGETS pernoka_audio LIBRARY DESTINATION ${appdir} ${only})
+  endif()
 
-# The program resolves /proc/self/exe, so started through this link it still
-# finds its files beside its real executable.
-pernoka_relative_link(${pernoka_staging}/bin/pernoka ${PERNOKA_INSTALL_BINDIR} ${PERNOKA_INSTALL_APPDIR}/pernoka)
-install(FILES ${pernoka_staging}/bin/pernoka DESTINATION ${PERNOKA_INSTALL_BINDIR})
+  # Only the top-level files are read at run time; the subfolders hold
+  # sources of the icons and the logo, which are installed or built in
+  # elsewhere.
+  file(GLOB runtime_files LIST_DIRECTORIES false CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
+  install(FILES ${runtime_files} DESTINATION ${datadir} ${only})
+  set(data_links)
+  foreach(file ${runtime_files})
+    get_filename_component(name ${file} NAME)
+    pernoka_relative_link(${staging}/data_links/${name} ${appdir} ${datadir}/${name})
+    list(APPEND data_links ${staging}/data_links/${name})
+  endforeach()
+  install(FILES ${data_links} DESTINATION ${appdir} ${only})
 
-# Uncompressed: every packaging tool compresses manual pages its own way.
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/pernoka.6 DESTINATION share/man/man6)
-if(PERNOKA_INSTALL_DOCS)
-  install(FILES ${PROJECT_SOURCE_DIR}/NEWS ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION share/doc/pernoka)
-endif()
+  # The program resolves /proc/self/exe, so started through this link it
+  # still finds its files beside its real executable.
+  pernoka_relative_link(${staging}/bin/pernoka ${bindir} ${appdir}/pernoka)
+  install(FILES ${staging}/bin/pernoka DESTINATION ${bindir} ${only})
 
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/${PERNOKA_APP_ID}.desktop DESTINATION share/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/${PERNOKA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/icons/hicolor DESTINATION share/icons
-  FILES_MATCHING PATTERN "pernoka.png")
+  # Uncompressed: every packaging tool compresses manual pages its own way.
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/pernoka.6 DESTINATION share/man/man6 ${only})
+  if(PERNOKA_INSTALL_DOCS)
+    install(FILES ${PROJECT_SOURCE_DIR}/NEWS ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION share/doc/pernoka ${only})
+  endif()
+
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/${PERNOKA_APP_ID}.desktop DESTINATION share/applications ${only})
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/${PERNOKA_APP_ID}.metainfo.xml DESTINATION share/metainfo ${only})
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/icons/hicolor DESTINATION share/icons ${only}
+    FILES_MATCHING PATTERN "pernoka.png")
+endfunction()
+
+pernoka_install_layout(games)
+pernoka_install_layout(plain)

@@ -1,19 +1,18 @@
 #!/usr/bin/env bash
-# The installed tree in both layouts, and the Debian package.
-# - The games layout, from the build under test, under a prefix and staged
-#   through DESTDIR: the program in lib/games/pernoka with relative links to
-#   its files in share/games/pernoka, a relative link in games, the manual
-#   page, NEWS and the licence, a valid desktop entry and metainfo, the icons.
-# - The plain layout, from a release build of its own without the doc files,
-#   staged under /app as a Flatpak has it: bin/, lib/pernoka, share/pernoka.
+# The installed tree, from a build or from the Debian package.
+# Given a program of a build folder:
+# - The games layout, under a prefix and staged through DESTDIR: the program
+#   in lib/games/pernoka with relative links to its files in
+#   share/games/pernoka, a relative link in games, the manual page, NEWS and
+#   the licence, a valid desktop entry and metainfo, the icons.
+# - The plain layout, from the same build (its install component), staged
+#   under /app as a Flatpak has it: bin/, lib/pernoka, share/pernoka.
 #   Started there, it finds the soundfont through XDG_DATA_DIRS.
-# - The Debian package, built twice from the release tarball by
-#   packaging/check-debian.sh, which runs lintian, compares the two builds
-#   and runs the other end-to-end tests against the package's tree; its tree
-#   is then checked as the others, with debhelper's doc files.
-# The programs of both layouts and of the package, started through their
-# links from another folder, play on their own picture, which they can only find beside their
-# real file.
+# Given the program of the installed Debian package (its autopkgtest): the
+# package's tree under /usr as the games layout, with debhelper's doc files,
+# its dependencies and control files, and binaries built as Debian builds.
+# The programs, started through their links from another folder, play on
+# their own picture, which they can only find beside their real file.
 source "$(dirname "$0")/lib.sh"
 
 SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
@@ -23,13 +22,19 @@ VERSION=$(sed -n 's/^project(pernoka VERSION \([0-9.]*\) .*/\1/p' "$SOURCE/CMake
 DATA_FILES=(GameEnd.wav Pop.wav QUIL9702.mid Tez.hlp nemaki.jpg pantira.jpg)
 ICON_SIZES=(16 24 32 48 64 128 256)
 
-[ -f "$BUILD/CMakeCache.txt" ] || fail "no build folder above $PERNOKA"
 [ -n "$VERSION" ] || fail "no project version in CMakeLists.txt"
-CMAKE=$(sed -n 's/^CMAKE_COMMAND:INTERNAL=//p' "$BUILD/CMakeCache.txt")
-[ -x "$CMAKE" ] || CMAKE=cmake
+if [ -f "$BUILD/CMakeCache.txt" ]; then
+  MODE=build
+  CMAKE=$(sed -n 's/^CMAKE_COMMAND:INTERNAL=//p' "$BUILD/CMakeCache.txt")
+  [ -x "$CMAKE" ] || CMAKE=cmake
+elif PACKAGE=$(dpkg-query -S "$(readlink -f "$PERNOKA")" 2>/dev/null); then
+  MODE=package
+  PACKAGE=${PACKAGE%%:*}
+else
+  fail "$PERNOKA is neither in a build folder nor installed by a package"
+fi
 for tool in desktop-file-validate:desktop-file-utils appstreamcli:appstream man:man-db lexgrog:man-db \
-  lintian:lintian dpkg-deb:dpkg dpkg-buildpackage:dpkg-dev dh:debhelper diffoscope:diffoscope-minimal \
-  readelf:binutils git:git; do
+  readelf:binutils file:file identify:imagemagick; do
   command -v "${tool%%:*}" >/dev/null || fail "${tool%%:*} is missing (package ${tool#*:})"
 done
 
@@ -63,9 +68,11 @@ check_program_folder() {
   done
 
   # Nothing else: the icon and logo folders of data/ are not run-time files;
-  # the program's modules are the ones the build put beside it.
-  local want have
-  want=$(printf '%s\n' pernoka "${DATA_FILES[@]}" $(cd "$2/app" && ls -- *.so 2>/dev/null) | sort)
+  # the program's modules are the ones the build put beside it (a package's
+  # build is gone: its one module).
+  local want have modules=libpernoka_audio.so
+  [ "$2" = - ] || modules=$(cd "$2/app" && ls -- *.so 2>/dev/null || true)
+  want=$(printf '%s\n' pernoka "${DATA_FILES[@]}" $modules | sort)
   have=$(ls -A "$appdir" | sort)
   [ "$have" = "$want" ] || fail "$appdir holds: $(echo $have)"
   have=$(ls -A "$datadir" | sort)
@@ -186,7 +193,8 @@ check_docs() {
   esac
 }
 
-# $1 the tree, $2 the build folder, $3 the layout, $4 the doc files.
+# $1 the tree, $2 the build folder (- for a package), $3 the layout, $4 the
+# doc files.
 check_tree() {
   check_program_folder "$1" "$2" "$3"
   check_desktop_entry "$1"
@@ -217,6 +225,33 @@ play_through_link() {
   note "$program, started through $link, found its picture and laid out a board"
 }
 
+if [ "$MODE" = package ]; then
+  # The package as installed: its files where dpkg put them.
+  check_tree /usr - games debian
+  depends=$(dpkg-query -W -f='${Depends}' "$PACKAGE")
+  [ "$(dpkg-query -W -f='${Section}' "$PACKAGE")" = games ] || fail "the package's section is not games"
+  for package in qt6-translations-l10n fonts-ipafont-gothic timgm6mb-soundfont libc6; do
+    [[ ", $depends," == *", $package"[\ ,]* ]] || fail "the package does not depend on $package: $depends"
+  done
+  [[ $depends == *libqt6widgets6* ]] || fail "the package does not depend on Qt's widgets: $depends"
+  [ "$(dpkg-query -W -f='${Recommends}' "$PACKAGE")" = qt6-wayland ] || fail "the package recommends something else"
+  # No maintainer scripts: a private module needs no ldconfig.
+  control_files=$(ls /var/lib/dpkg/info/"$PACKAGE"{,:*}.* 2>/dev/null | sed 's|.*\.||' | sort -u | tr '\n' ' ')
+  [ "$control_files" = "list md5sums " ] || fail "the package's control files are: $control_files"
+  # Built as Debian builds: stripped of the compiler's notes, bound at load
+  # time (bindnow), with no library path of its own.
+  while IFS= read -r path; do
+    [ -f "$path" ] && [ ! -L "$path" ] && file -b "$path" | grep -q '^ELF' || continue
+    ! readelf -S -W "$path" | grep -qE '\s\.comment\s' || fail "$path keeps its .comment section"
+    readelf -d -W "$path" | grep -qE '\(FLAGS\).*BIND_NOW|\(FLAGS_1\).*NOW' || fail "$path is not bound now"
+    ! readelf -d -W "$path" | grep -qE '\((RPATH|RUNPATH)\)' || fail "$path carries a library path"
+  done < <(dpkg-query -L "$PACKAGE")
+  start_x
+  play_through_link /usr/games/pernoka /usr/lib/games/pernoka/pernoka
+  echo "1 passed, 0 failed"
+  exit 0
+fi
+
 # 1. The games layout of the build under test.
 "$CMAKE" --install "$BUILD" --prefix "$WORK/prefix" >"$WORK/install.log" 2>&1 ||
   fail "cmake --install failed: $(cat "$WORK/install.log")"
@@ -225,48 +260,18 @@ DESTDIR="$WORK/stage" "$CMAKE" --install "$BUILD" --prefix /usr >"$WORK/stage.lo
   fail "staged cmake --install failed: $(cat "$WORK/stage.log")"
 check_tree "$WORK/stage/usr" "$BUILD" games upstream
 
-# 2. The plain layout, from a release build of its own inside the test
-# build, kept between runs so that only what changed is built again.
-PLAIN_BUILD=$BUILD/plain-layout
-"$CMAKE" -S "$SOURCE" -B "$PLAIN_BUILD" -DCMAKE_BUILD_TYPE=Release -DPERNOKA_TESTS=OFF -DPERNOKA_LAYOUT=plain \
-  -DPERNOKA_INSTALL_DOCS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >"$WORK/plain.log" 2>&1 &&
-  "$CMAKE" --build "$PLAIN_BUILD" -j"$(nproc)" --target pernoka >>"$WORK/plain.log" 2>&1 &&
-  DESTDIR="$WORK/flat" "$CMAKE" --install "$PLAIN_BUILD" --prefix /app >>"$WORK/plain.log" 2>&1 ||
-  fail "the plain layout's build or install failed: $(tail -20 "$WORK/plain.log")"
-check_tree "$WORK/flat/app" "$PLAIN_BUILD" plain none
+# 2. The plain layout, the same build's other install component.
+DESTDIR="$WORK/flat" "$CMAKE" --install "$BUILD" --prefix /app --component plain-layout >"$WORK/plain.log" 2>&1 ||
+  fail "the plain layout's install failed: $(tail -20 "$WORK/plain.log")"
+check_tree "$WORK/flat/app" "$BUILD" plain upstream
+[ ! -e "$WORK/prefix/bin" ] && [ ! -e "$WORK/flat/app/games" ] || fail "one install holds both layouts"
 
-# 3. The Debian package.
-bash "$SOURCE/packaging/check-debian.sh" "$BUILD/debian-check" >"$WORK/debian.log" 2>&1 ||
-  fail "packaging/check-debian.sh failed: $(tail -40 "$WORK/debian.log")"
-grep '^== \|^PASS \|^end-to-end ' "$WORK/debian.log" | sed 's/^/-- /'
-deb=$(tail -n 1 "$WORK/debian.log")
-[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package's section is $(dpkg-deb -f "$deb" Section)"
-depends=$(dpkg-deb -f "$deb" Depends)
-for package in qt6-translations-l10n fonts-ipafont-gothic timgm6mb-soundfont libqt6widgets6 libc6; do
-  [[ ", $depends," == *", $package"[\ ,]* ]] || fail "the package does not depend on $package: $depends"
-done
-[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "the package recommends \"$(dpkg-deb -f "$deb" Recommends)\""
-# No maintainer scripts: a private module needs no ldconfig.
-control_files=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sed 's|^\./||' | grep . | sort | tr '\n' ' ')
-[ "$control_files" = "control md5sums " ] || fail "the package's control archive holds: $control_files"
-tree=$BUILD/debian-check/tree
-check_tree "$tree/usr" "$BUILD" games debian
-# Built as Debian builds: stripped of the compiler's notes, bound at load
-# time (bindnow), with no library path of its own.
-while IFS= read -r -d '' binary; do
-  file -b "$binary" | grep -q '^ELF' || continue
-  ! readelf -S -W "$binary" | grep -qE '\s\.comment\s' || fail "$binary keeps its .comment section"
-  readelf -d -W "$binary" | grep -qE '\(FLAGS\).*BIND_NOW|\(FLAGS_1\).*NOW' || fail "$binary is not bound now"
-  ! readelf -d -W "$binary" | grep -qE '\((RPATH|RUNPATH)\)' || fail "$binary carries a library path"
-done < <(find "$tree" -type f -print0)
-
-# 4. Started through their links; the plain layout as in a Flatpak, where
+# 3. Started through their links; the plain layout as in a Flatpak, where
 # the soundfont lies under /app/share, which XDG_DATA_DIRS names before the
 # system's folders (set after the window manager has read its theme there).
 start_x
 play_through_link "$WORK/prefix/games/pernoka" "$WORK/prefix/lib/games/pernoka/pernoka"
 play_through_link "$WORK/flat/app/bin/pernoka" "$WORK/flat/app/lib/pernoka/pernoka"
-play_through_link "$tree/usr/games/pernoka" "$tree/usr/lib/games/pernoka/pernoka"
 
 soundfont=$WORK/flat/app/share/sounds/sf2/TimGM6mb.sf2
 mkdir -p "$(dirname "$soundfont")"
