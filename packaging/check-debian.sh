@@ -77,7 +77,8 @@ base_tarball() {
     case $kind in
       build)
         [ -z "${PERNOKA_CCACHE:-}" ] || extra=ccache
-        hooks=(--customize-hook="copy-in '$source_dir/packaging/debian' /tmp/pernoka-deps"
+        hooks=(--customize-hook='mkdir "$1/tmp/pernoka-deps"'
+          --customize-hook="copy-in '$source_dir/packaging/debian' /tmp/pernoka-deps"
           --customize-hook='chroot "$1" apt-get build-dep -y /tmp/pernoka-deps'
           --customize-hook='rm -rf "$1/tmp/pernoka-deps"')
         ;;
@@ -90,9 +91,9 @@ base_tarball() {
     esac
     say "making the $kind chroot of $suite"
     mmdebstrap --mode=root --variant=buildd --aptopt='Acquire::Check-Valid-Until "false"' \
-      ${extra:+--include="$extra"} "${hooks[@]}" "$suite" "$path.new" "$mirror" >"$work/mmdebstrap-$kind.log" 2>&1 ||
+      ${extra:+--include="$extra"} "${hooks[@]}" "$suite" "$cache/new-$kind.tar" "$mirror" >"$work/mmdebstrap-$kind.log" 2>&1 ||
       fail "mmdebstrap failed: $(tail -n 20 "$work/mmdebstrap-$kind.log")"
-    mv "$path.new" "$path"
+    mv "$cache/new-$kind.tar" "$path"
   fi
   echo "$path"
 }
