@@ -89,7 +89,7 @@ base_tarball() {
         extra=autopkgtest,lintian,$extra
         ;;
     esac
-    say "making the $kind chroot of $suite"
+    say "making the $kind chroot of $suite" >&2
     mmdebstrap --mode=root --variant=buildd --aptopt='Acquire::Check-Valid-Until "false"' \
       ${extra:+--include="$extra"} "${hooks[@]}" "$suite" "$cache/new-$kind.tar" "$mirror" >"$work/mmdebstrap-$kind.log" 2>&1 ||
       fail "mmdebstrap failed: $(tail -n 20 "$work/mmdebstrap-$kind.log")"
