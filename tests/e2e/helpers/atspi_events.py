@@ -17,6 +17,8 @@ import sys
 
 import pyatspi
 
+from atspi_probe import role_name
+
 EVENTS = (
     "object:state-changed:focused",
     "object:property-change:accessible-name",
@@ -33,7 +35,7 @@ def main():
         try:
             source = event.source
             focused = int(source.getState().contains(pyatspi.STATE_FOCUSED))
-            out.write(f"{event.type} {source.getRoleName()} '{source.name}' "
+            out.write(f"{event.type} {role_name(source)} '{source.name}' "
                       f"description '{source.description}' focused={focused}\n")
         except Exception:  # the object went away before it could be read
             pass

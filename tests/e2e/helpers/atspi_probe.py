@@ -23,6 +23,15 @@ def application():
     return None
 
 
+# AT-SPI 2.46 names the button role "push button", 2.56 "button": the
+# scripts read one name whichever the system says.
+ROLE_NAMES = {pyatspi.ROLE_PUSH_BUTTON: "push button"}
+
+
+def role_name(accessible):
+    return ROLE_NAMES.get(accessible.getRole(), accessible.getRoleName())
+
+
 def descendants(root, role):
     return pyatspi.findAllDescendants(root, lambda a: a is not None and a.getRole() == role)
 
@@ -44,10 +53,10 @@ def board(app):
         print(f"frame '{frame.name}'")
         for filler in descendants(frame, pyatspi.ROLE_FILLER):
             if filler.name:
-                print(f"board {filler.getRoleName()} '{filler.name}' description '{filler.description}'")
+                print(f"board {role_name(filler)} '{filler.name}' description '{filler.description}'")
         tiles = [t for t in descendants(frame, pyatspi.ROLE_PUSH_BUTTON) if showing(t)]
         for tile in sorted(tiles, key=lambda t: t.name):
-            print(f"tile {tile.getRoleName()} '{tile.name}' actions: {actions(tile)}")
+            print(f"tile {role_name(tile)} '{tile.name}' actions: {actions(tile)}")
 
 
 def labels(accessible):
@@ -56,7 +65,7 @@ def labels(accessible):
         if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
             for i in range(relation.getNTargets()):
                 target = relation.getTarget(i)
-                found.append(f"{target.getRoleName()} '{target.name}'")
+                found.append(f"{role_name(target)} '{target.name}'")
     return ", ".join(found) or "nothing"
 
 
@@ -66,11 +75,11 @@ def dialogs(app):
             continue
         print(f"dialog '{dialog.name}'")
         for field in descendants(dialog, pyatspi.ROLE_TEXT):
-            print(f"  {field.getRoleName()} '{field.name}' labelled by {labels(field)}")
+            print(f"  {role_name(field)} '{field.name}' labelled by {labels(field)}")
         for link in descendants(dialog, pyatspi.ROLE_LINK):
-            print(f"  {link.getRoleName()} '{link.name}' description '{link.description}' actions: {actions(link)}")
+            print(f"  {role_name(link)} '{link.name}' description '{link.description}' actions: {actions(link)}")
         for button in descendants(dialog, pyatspi.ROLE_PUSH_BUTTON):
-            print(f"  {button.getRoleName()} '{button.name}'")
+            print(f"  {role_name(button)} '{button.name}'")
 
 
 def main():
