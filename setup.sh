@@ -2,26 +2,42 @@
 # Installs what ペルノカ needs from Debian's packages, builds it, and then
 # either starts the game (run) or runs every test (test).
 #   bash setup.sh run    build a release and start the game
-#   bash setup.sh test   build with sanitizers and run all tests through CTest,
-#                        then the sound and module tests under ThreadSanitizer,
-#                        then build the fuzz targets with clang and run each
-#                        for 30 s (tests/fuzz/run.sh)
+#   bash setup.sh test   build with sanitizers and run all tests through CTest
+#                        (unit and end-to-end), then the sound and module
+#                        tests under ThreadSanitizer, then the fuzz targets
+#                        (clang, libFuzzer) for 30 s each, then the Debian
+#                        package built twice and end-to-end tested in a clean
+#                        Debian 13 chroot (packaging/check-debian.sh)
+# On Debian 12, 13 and unstable; the package names are each release's.
 set -euo pipefail
 
 mode=${1:-run}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
+# clang's sanitizer runtimes: Debian 12 names them by clang's version, later
+# releases also by the default one.
+. /etc/os-release
+case ${VERSION_ID:-} in
+  12) clang_runtime=libclang-rt-14-dev ;;
+  *) clang_runtime=libclang-rt-dev ;;
+esac
+
 packages=(
-  build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-image-formats-plugins
-  fonts-ipafont-gothic
-  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
-  xvfb xauth xdotool wmctrl openbox x11-utils pulseaudio pulseaudio-utils sox imagemagick
-  appstream desktop-file-utils dpkg-dev debhelper diffoscope-minimal git file lintian man-db
-  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+  build-essential cmake pkg-config ccache
+  qt6-base-dev qt6-base-dev-tools
+  libsdl2-mixer-dev libfluidsynth-dev
+  qt6-translations-l10n qt6-image-formats-plugins fonts-ipafont-gothic timgm6mb-soundfont
 )
+if [ "$mode" = test ]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang "$clang_runtime"
+    xvfb xauth xdotool wmctrl openbox x11-utils pulseaudio pulseaudio-utils sox imagemagick
+    appstream desktop-file-utils file man-db
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+    git xz-utils mmdebstrap diffoscope-minimal
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -35,8 +51,11 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-# The configurations are the presets of CMakePresets.json.
+# The configurations are the presets of CMakePresets.json; ccache keeps
+# what each compiled, keyed by the compiler, its flags and the preprocessed
+# source, so a build of the same code is not compiled twice.
 jobs=$(nproc)
+export CMAKE_CXX_COMPILER_LAUNCHER=ccache
 cd "$here"
 case "$mode" in
   run)
@@ -55,6 +74,8 @@ case "$mode" in
     cmake --preset fuzz
     cmake --build --preset fuzz -j"$jobs"
     bash "$here/tests/fuzz/run.sh" "$here/build-fuzz" 30
+    # The package as Debian's current release builds and installs it.
+    PERNOKA_CCACHE=1 bash "$here/packaging/check-debian.sh" --suite trixie --reproducible
     ;;
   *)
     echo "usage: bash setup.sh run|test" >&2
