@@ -122,12 +122,14 @@ in_chroot() {
     mount --rbind /dev "$root/dev"
     mount -t tmpfs tmpfs "$root/dev/shm"
     mount -t tmpfs tmpfs "$root/tmp"
-    if [ -d "$root/usr/lib/ccache" ]; then
+    cache=()
+    if [ -x "$root/usr/bin/ccache" ]; then
       mkdir -p "$root/ccache"
       mount --bind "$ccache_dir" "$root/ccache"
+      cache=(CCACHE_DIR=/ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache)
     fi
     exec chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
-      PATH=/usr/lib/ccache:/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin CCACHE_DIR=/ccache "$@"
+      PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "${cache[@]}" "$@"
   ' in_chroot "$root" "$ccache_dir" "$@"
 }
 
