@@ -161,8 +161,9 @@ tested=$(grep -oE '[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$wo
 total=${tested##* }
 unit="$((total - $(sed 's/.*passed, \([0-9]*\) tests failed.*/\1/' <<<"$tested")))/$total"
 compiler=$(grep -m1 -oE 'The CXX compiler identification is .*' "$work/first.log" | sed 's/.* is //')
-# The compiler's warnings and CMake's, Qt's deprecations among them.
-warning_lines='^[^ ]+:[0-9]+:([0-9]+:)? warning: |^CMake (Deprecation )?Warning'
+# The compiler's warnings, Qt's deprecations among them, and CMake's about
+# the project (not its note that debhelper's standard options were unused).
+warning_lines='^[^ ]+:[0-9]+:([0-9]+:)? warning: |^CMake (Deprecation Warning|Warning \(dev\))'
 warnings=$(grep -cE "$warning_lines" "$work/first.log" || true)
 say "built with $compiler in $((SECONDS - started)) s: unit tests $unit, $warnings compiler warnings"
 if ((warnings)); then
