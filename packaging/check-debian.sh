@@ -91,9 +91,9 @@ base_tarball() {
     esac
     say "making the $kind chroot of $suite" >&2
     mmdebstrap --mode=root --variant=buildd --aptopt='Acquire::Check-Valid-Until "false"' \
-      ${extra:+--include="$extra"} "${hooks[@]}" "$suite" "$cache/new-$kind.tar" "$mirror" >"$work/mmdebstrap-$kind.log" 2>&1 ||
+      ${extra:+--include="$extra"} "${hooks[@]}" "$suite" "$cache/new-$suite-$kind.tar" "$mirror" >"$work/mmdebstrap-$kind.log" 2>&1 ||
       fail "mmdebstrap failed: $(tail -n 20 "$work/mmdebstrap-$kind.log")"
-    mv "$cache/new-$kind.tar" "$path"
+    mv "$cache/new-$suite-$kind.tar" "$path"
   fi
   echo "$path"
 }
