@@ -151,7 +151,7 @@ build_in() {
     fail "dpkg-buildpackage failed; the end of $root.log:
 $(tail -n 40 "$root.log")"
   mkdir -p "$root/results"
-  cp "$root$folder"/pernoka_* "$root/results/"
+  find "$root$folder" -maxdepth 1 -type f -exec cp -t "$root/results" {} +
 }
 
 say "building $name in a clean $suite chroot"
