@@ -205,7 +205,7 @@ lint_tags=$(grep -cE '^[EWIPX]: ' "$work/lintian.log" || true)
 lintian_version=$(in_chroot "$root" dpkg-query -W -f='${Version}' lintian)
 
 e2e_status=0
-in_chroot "$root" bash -c "autopkgtest --output-dir=/build/autopkgtest /build/$name /build/*.deb -- null" \
+in_chroot "$root" bash -c "autopkgtest -U --output-dir=/build/autopkgtest /build/$name /build/*.deb -- null" \
   >"$work/autopkgtest.log" 2>&1 || e2e_status=$?
 cp -r "$root/build/autopkgtest" "$work/autopkgtest" 2>/dev/null || true
 grep -E '^(PASS|FAIL|SKIP) |^end-to-end against' "$work/autopkgtest.log" || true
