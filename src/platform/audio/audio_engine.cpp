@@ -40,6 +40,10 @@ void QuietAlsaErrors() {
 // the waves are then mixed into.
 void SDLCALL MixTune(void* data, Uint8* stream, int bytes) {
     auto& engine = *static_cast<Engine*>(data);
+    engine.mixes.fetch_add(1, std::memory_order_relaxed);
+    if (engine.stalled.load(std::memory_order_relaxed) && engine.stalled.exchange(false))
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, [] { if (theEngine) theEngine->Recovered(); }, Qt::QueuedConnection);
     engine.mix.assign(static_cast<size_t>(bytes) / 2, 0);  // reserved at the opening: no allocation here
     const bool passEnded = engine.loop.Mix(engine.mix.data(), bytes / 4);
     auto* out = reinterpret_cast<int16_t*>(stream);
@@ -85,6 +89,7 @@ Engine::Engine() : soundFont(FindSoundFont()) {
     mix.reserve(kBufferFrames * 2);
     idle_.setSingleShot(true);
     QObject::connect(&idle_, &QTimer::timeout, [this] { GoQuiet(); });
+    if (QCoreApplication::instance()) watch_ = std::make_unique<ServerWatch>([this] { ServerAppeared(); });
 }
 
 Engine::~Engine() {
@@ -93,33 +98,76 @@ Engine::~Engine() {
 }
 
 bool Engine::EnsureDevice() {
-    // A device the system took away (its sound server went), or the silent
-    // stand-in for a driver that has worked, is opened afresh with the next
-    // sound, so the sound comes back with the server.
-    if (device && (DeviceRemoved() || (driver == "dummy" && !realDriver.empty())))
-        CloseDevice();
+    // A device the system took away (SDL 2 says so when its server goes) is
+    // opened afresh, and the silent stand-in gives way once a real driver
+    // may open. A stalled device stays: closing it would wait on its server.
+    if (device && !stalled) {
+        const bool removed = DeviceRemoved();
+        tryReal |= removed;
+        if (removed || (driver == "dummy" && tryReal)) CloseDevice();
+    }
     if (device) return true;
     // Ctrl+C and SIGTERM must still end the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     QuietAlsaErrors();
-    if (!silentOnly) device = OpenDevice(*this, realDriver.empty() ? nullptr : realDriver.c_str());
+    if (tryReal) device = OpenDevice(*this, realDriver.empty() ? nullptr : realDriver.c_str());
     // No sound card, no sound server: the silent driver keeps every operation
-    // and the tune's timing as they would be.
-    if (!device) silentOnly = (device = OpenDevice(*this, "dummy")) && realDriver.empty();
+    // and the tune's timing as they would be, until the watch sees one come.
+    if (!device) device = OpenDevice(*this, "dummy");
     const char* name = device ? SDL_GetCurrentAudioDriver() : nullptr;
     driver = name ? name : "";
-    if (device && driver != "dummy") realDriver = driver;
+    tryReal = device && driver != "dummy";
+    if (tryReal) realDriver = driver;
     return device;
+}
+
+void Engine::PlayWave(const std::string& file) {
+    if (stalled || !EnsureDevice()) return;
+    if (!waves.Play(file, mixes)) stalled = true;
 }
 
 void Engine::CloseDevice() {
     if (!device) return;
+    if (stalled) {
+        // Only the engine's end comes here stalled, as the program ends: the
+        // device is left to the process's end, unhooked from what goes.
+        Mix_HookMusic(nullptr, nullptr);
+        Mix_ChannelFinished(nullptr);
+        device = false;
+        return;
+    }
     waves.Clear();
     Mix_CloseAudio();  // waits for the audio thread
     Mix_Quit();        // and unloads any decoder a wave file called for
     device = false;
     SDL_QuitSubSystem(kSubsystems);
     if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+    loop.DropFading();
+}
+
+// The watch saw a server or device come: a device open on the silent driver,
+// or on a server that went (whether SDL said so or not), opens afresh, so the
+// tune sounds again without waiting for a move.
+void Engine::ServerAppeared() {
+    tryReal = true;
+    if (stalled) {
+        reopenPending_ = true;
+    } else if (device) {
+        Reopen();
+    }
+}
+
+void Engine::Reopen() {
+    reopenPending_ = false;
+    const bool busy = Busy();
+    CloseDevice();
+    if (busy) EnsureDevice();
+    Rest();
+}
+
+void Engine::Recovered() {
+    if (reopenPending_ && device) Reopen();
+    Rest();
 }
 
 std::shared_ptr<const RenderedTune> Engine::Tune(const std::vector<unsigned char>& bytes) {
@@ -139,13 +187,15 @@ void Engine::StopRendering() {
 }
 
 void Engine::Rest(bool restart) {
+    loop.Release();
     if (restart || Busy()) idle_.stop();
     if ((device || tune) && !idle_.isActive() && !Busy()) idle_.start(idleCloseMilliseconds.load());
 }
 
 // The device closes, and the rendered tune unless it is open: back to the system.
 void Engine::GoQuiet() {
-    if (Busy()) return;  // the next command re-arms
+    // The next command re-arms, or a stalled device's first mix again.
+    if (Busy() || stalled) return;
     CloseDevice();
     if (!opened) {
         StopRendering();
@@ -170,6 +220,8 @@ std::string AudioDriverName() { return audio::CurrentEngine().EnsureDevice() ? a
 void SetAudioIdleCloseDelay(int milliseconds) { audio::idleCloseMilliseconds = milliseconds; }
 
 bool AudioDeviceOpen() { return audio::theEngine && audio::theEngine->device; }
+
+bool AudioDeviceStalled() { return audio::theEngine && audio::theEngine->stalled; }
 
 size_t AudioTuneBytes() { return audio::theEngine && audio::theEngine->tune ? audio::theEngine->tune->Bytes() : 0; }
 

@@ -79,8 +79,8 @@ void sndPlaySound(const char* file) {
     Engine& engine = audio::CurrentEngine();
     if (!file) {
         engine.waves.Stop();
-    } else if (engine.EnsureDevice()) {
-        engine.waves.Play(file);
+    } else {
+        engine.PlayWave(file);
     }
     engine.Rest(file != nullptr);
 }

@@ -19,16 +19,42 @@ void FadeOut(auto& voice) {
 }  // namespace
 
 void TuneLoop::Play(std::shared_ptr<const RenderedTune> tune) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     if (pass_.pcm == tune && passEnded_) {
         passEnded_ = false;  // the pass playing on is the one asked for
         return;
     }
+    if (tune && std::find(held_.begin(), held_.end(), tune) == held_.end()) held_.push_back(tune);
     if (pass_.pcm) stopped_ = pass_;
     FadeOut(stopped_);
     FadeOut(ringOut_);
     pass_ = Voice{std::move(tune)};
     passEnded_ = false;
+    auto unheld = Unheld();
+    lock.unlock();
+}
+
+std::vector<std::shared_ptr<const RenderedTune>> TuneLoop::Unheld() {
+    std::vector<std::shared_ptr<const RenderedTune>> unheld;
+    std::erase_if(held_, [&](const auto& tune) {
+        if (tune == pass_.pcm || tune == ringOut_.pcm || tune == stopped_.pcm) return false;
+        unheld.push_back(tune);
+        return true;
+    });
+    return unheld;
+}
+
+void TuneLoop::Release() {
+    std::unique_lock lock(mutex_);
+    auto unheld = Unheld();
+    lock.unlock();
+}
+
+void TuneLoop::DropFading() {
+    std::unique_lock lock(mutex_);
+    stopped_ = ringOut_ = Voice{};
+    auto unheld = Unheld();
+    lock.unlock();
 }
 
 void TuneLoop::Stop() { Play(nullptr); }

@@ -15,6 +15,9 @@ namespace platform::audio {
 namespace {
 
 constexpr int kChannel = 0;
+// A device that mixes calls back every 23 ms; one that has not for this long
+// has stopped, and a busy machine does not hold its audio thread that long.
+constexpr std::chrono::milliseconds kStill{500};
 
 // SDL_mixer reports a channel's end with no word of whose it is: one device,
 // one channel, one flag.
@@ -44,7 +47,7 @@ std::vector<int16_t> DefaultBeep() {
 
 }  // namespace
 
-void WavePlayer::Play(const std::string& file) {
+bool WavePlayer::Play(const std::string& file, const std::atomic<uint64_t>& mixes) {
     auto it = sounds_.find(file);
     if (it == sounds_.end()) {
         // A file that cannot be played is not remembered: it may appear later.
@@ -60,10 +63,24 @@ void WavePlayer::Play(const std::string& file) {
     std::unique_lock lock(mutex);
     playing = true;
     lock.unlock();  // the end is reported with the device locked: never lock that under ours
-    if (Mix_PlayChannel(kChannel, it->second, 0) != kChannel) return Ended(kChannel);
+    if (Mix_PlayChannel(kChannel, it->second, 0) != kChannel) {
+        Ended(kChannel);
+        return true;
+    }
     lock.lock();
-    const auto length = std::chrono::milliseconds(it->second->alen / 4 * 1000 / kSampleRate + 1000);
-    if (!ended.wait_for(lock, length, [] { return !playing; })) playing = false;
+    for (uint64_t seen = mixes.load(); !ended.wait_for(lock, kStill, [] { return !playing; });) {
+        if (mixes.load() == seen) {
+            // Off the channel, so it does not sound late when the device
+            // moves again; a stalled audio thread holds no lock of SDL's.
+            lock.unlock();
+            Stop();
+            lock.lock();
+            playing = false;
+            return false;
+        }
+        seen = mixes.load();
+    }
+    return true;
 }
 
 // SDL_mixer keeps its count of channels when it closes, but not the channels.

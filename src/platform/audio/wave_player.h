@@ -4,6 +4,8 @@
 // be played. The UI thread plays and waits; the device's closing clears them.
 #include <SDL_mixer.h>
 
+#include <atomic>
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -11,9 +13,10 @@ namespace platform::audio {
 
 class WavePlayer {
 public:
-    // Plays the file, or the beep, and returns once it has ended; gives up a
-    // second after its length, should the device have stopped mixing.
-    void Play(const std::string& file);
+    // Plays the file, or the beep, and returns once it has ended. mixes
+    // counts the device's mixes: should it stay still for half a second (a
+    // frozen sound server), the wait ends there, and Play says false.
+    bool Play(const std::string& file, const std::atomic<uint64_t>& mixes);
     void Stop();
     bool Playing();
     void Clear();  // before the device closes
