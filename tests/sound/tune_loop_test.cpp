@@ -1,6 +1,6 @@
 // The tune loop on tunes made up here, frame by frame: the seam between two
 // passes, the stopped state from a pass end until the next play, stop and
-// restart, and a renderer that is still behind.
+// restart, a renderer that is still behind, and who frees a tune.
 #include "platform/audio/tune_loop.h"
 
 #include <gtest/gtest.h>
@@ -147,6 +147,31 @@ TEST_F(Loop, ATuneThatFailedToRenderIsSilentAndKeepsNothingOpen) {
     tune->Fail();
     loop.Play(tune);
     EXPECT_FALSE(loop.Looping());
+    EXPECT_EQ(Next(1024), std::vector<int16_t>(2048, 0));
+}
+
+// Freeing a tune's samples in the middle of a mix would break the sound: the
+// mixes only let go of voices, the UI thread's calls free what they held.
+TEST_F(Loop, ATuneIsFreedByTheUiThreadNeverByTheMix) {
+    auto tune = Tune(20000, 500);
+    const std::weak_ptr<const RenderedTune> held = tune;
+    loop.Play(std::move(tune));
+    Next(25000);  // a pass, its ring-out sounding over the next
+    loop.Play(Tune(3000));
+    Next(4 * kFade);  // the old pass and its ring-out fade to their end
+    EXPECT_FALSE(held.expired());
+    loop.Release();
+    EXPECT_TRUE(held.expired());
+}
+
+TEST_F(Loop, ClosingTheDeviceDropsWhatStillFades) {
+    auto tune = Tune(20000);
+    const std::weak_ptr<const RenderedTune> held = tune;
+    loop.Play(std::move(tune));
+    Next(1000);
+    loop.Stop();  // fading, but no mix comes any more
+    loop.DropFading();
+    EXPECT_TRUE(held.expired());
     EXPECT_EQ(Next(1024), std::vector<int16_t>(2048, 0));
 }
 
