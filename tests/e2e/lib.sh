@@ -87,16 +87,20 @@ start_x() {
 # from the recording.
 start_pulse() {
   local sink=$1
-  export HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run" PULSE_SERVER="unix:$WORK/pulse.socket"
-  mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-  chmod 700 "$XDG_RUNTIME_DIR"
+  pulse_environment
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
     --load="module-native-protocol-unix socket=$WORK/pulse.socket auth-anonymous=1" \
     --load="module-null-sink sink_name=$sink norewinds=1" --load="module-always-sink" >"$WORK/pulse.log" 2>&1 &
   PULSE_PID=$!
   WAIT_TRIES=50 wait_for_quietly silently pactl info || fail "PulseAudio did not start: $(tail -3 "$WORK/pulse.log")"
   pactl set-default-sink "$sink"
+}
+# Where start_pulse's server will be, for a program started before it.
+pulse_environment() {
+  export HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run" PULSE_SERVER="unix:$WORK/pulse.socket"
   export SDL_AUDIODRIVER=pulseaudio
+  mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
 }
 
 start_app() {
@@ -481,6 +485,15 @@ stop_recording() {
   peak_of "$WORK/$1.wav"
 }
 loud() { awk -v peak="$1" 'BEGIN { exit !(peak > 0.02) }'; }
+# Whether $WORK/$1.wav is loud so far, while parecord still writes it (its
+# header tells no length until the end).
+heard_in() {
+  loud "$(tail -c +45 "$WORK/$1.wav" | sox -t raw -r 44100 -e signed -b 16 -c 2 - -n stat 2>&1 |
+    awk '/Maximum amplitude/ {print $3}')"
+}
+# A time for the figures a test prints, and the seconds since one.
+now() { date +%s.%N; }
+since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.2f", b - a }'; }
 
 # Kills the private PulseAudio as a crash would, and waits until it is gone.
 kill_pulse() {

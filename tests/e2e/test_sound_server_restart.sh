@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Sound comes back after the sound server restarts. A private PulseAudio is
-# killed in the middle of a game with music and started again; then a move,
-# ＢＧＭ → ON and a new game must each be heard on it, with nothing else
-# done. Each is tried after a restart of its own; a move made while the
-# server is down comes first, as a player goes on playing meanwhile.
+# killed in the middle of a game with music and started again: the tune must
+# be heard with nothing done; then a move, ＢＧＭ → ON and a new game must
+# each be heard on it. Each is tried after a restart of its own; a move made
+# while the server is down comes first, as a player goes on playing meanwhile.
 source "$(dirname "$0")/lib.sh"
 trap stop_recorder EXIT
 
@@ -18,6 +18,15 @@ record before
 record_on_for before 4
 peak=$(stop_recording before)
 loud "$peak" || fail "the tune is silent before any restart (peak $peak)"
+
+# 0. Nothing done: the tune sounds again by itself.
+kill_pulse
+start_pulse e2e
+started=$(now)
+record back
+wait_for "the tune is silent after the restart with no move made" heard_in back
+note "the tune heard $(since "$started") s after the restart, with no move made"
+stop_recording back >/dev/null
 
 # Kills the server, makes a move while it is away, and starts it again.
 restart_server() {

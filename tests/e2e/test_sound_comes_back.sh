@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Sound comes back by itself. A game starts with no sound server at all and
+# a first move plays into silence; once a private PulseAudio starts, the
+# next move is heard (from a copy of the program without its tune, the click
+# alone), and with the tune, the tune is heard with no move made. Then the
+# server is frozen (SIGSTOP) in the game with music: ten moves do not wait
+# on it one by one, the menu opens, and once the server runs again the tune
+# is heard with no move made.
+# The times printed are the figures of a run, not limits.
+source "$(dirname "$0")/lib.sh"
+trap '[ -n "$PULSE_PID" ] && kill -CONT "$PULSE_PID" 2>/dev/null; stop_recorder' EXIT
+
+
+pulse_environment
+start_x
+
+# 1. From a copy of the program without its tune, so that a move's click is
+# all there is to hear: the first sound, a move, comes with no server.
+cp -rL "$(dirname "$PERNOKA")" "$WORK/app"
+rm "$WORK/app/QUIL9702.mid"
+full=$PERNOKA
+PERNOKA="$WORK/app/$(basename "$full")"
+start_app
+win=$(wait_window "$TITLE")
+pick_menu "$win" "$MENU_PICTURE" 2   # 画像 → パンチラ
+pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割
+wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+slide_a_tile "$win" 3
+wait_title_of "$win" "1回目"
+start_pulse e2e
+record click
+slide_a_tile "$win" 3
+record_on_for click 2
+stop_recording click >/dev/null   # here, not in a subshell, which could not wait for parecord's end
+peak=$(peak_of "$WORK/click.wav")
+own=$(peak_of "$WORK/app/Pop.wav")
+awk -v p="$peak" -v o="$own" 'BEGIN { exit !(p >= 0.9 * o) }' ||
+  fail "the move after the server started is not heard whole (peak $peak of $own); the program said: $(tail -n 3 "$WORK/app.log")"
+note "a move after the server started: peak $peak of $own"
+kill_app
+kill_pulse
+
+# 2. The program itself, its tune starting with no server: once a server
+# starts, the tune is heard with no move made.
+PERNOKA=$full
+start_app
+win=$(wait_window "$TITLE")
+pick_menu "$win" "$MENU_PICTURE" 2
+pick_menu "$win" "$MENU_START" 1
+wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+start_pulse e2e
+started=$(now)
+record tune
+wait_for "the tune did not come back once the server started" heard_in tune
+note "the tune heard $(since "$started") s after the server started"
+stop_recording tune >/dev/null
+
+# 3. The server frozen in the game with music: ten moves by key, each a
+# slide back and forth beside the gap.
+read -r col row < <(gap_cell "$win" 3) || fail "no gap on the board"
+if [ "$col" -gt 0 ]; then there=Right back=Left; else there=Left back=Right; fi
+kill -STOP "$PULSE_PID"
+focus "$win"
+frozen=$(now)
+xdotool key --delay 60 $there $back $there $back $there $back $there $back $there $back
+wait_title_of "$win" "10回目"
+note "ten moves with the server frozen took $(since "$frozen") s (0.6 s of them typing)"
+# The menu still opens: 表示 shows the picture, Esc closes it.
+pick_menu "$win" "$MENU_VIEW" 0
+view=$(wait_other_window "$win") || fail "the picture view did not open with the server frozen"
+focus "$view"
+keys Escape
+wait_alone "$win" "the picture view did not close"
+
+# 4. The server runs again: the tune, with no move made, then a move.
+kill -CONT "$PULSE_PID"
+thawed=$(now)
+record thawed
+wait_for "the tune did not come back once the server ran again" heard_in thawed
+note "the tune heard $(since "$thawed") s after the server ran again"
+stop_recording thawed >/dev/null
+slide_a_tile "$win" 3
+wait_title_of "$win" "11回目"
+program_running || fail "the program ended"
+echo "1 passed, 0 failed"
