@@ -33,26 +33,36 @@ extern "C" void IgnoreAlsaError(const char*, int, const char*, int, const char*,
 void QuietAlsaErrors() {
     using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
     if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL))
-        if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(IgnoreAlsaError);
+        if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+            set(IgnoreAlsaError);
 }
 
 // SDL_mixer's music hook, on the audio thread: the tune loop fills the buffer
 // the waves are then mixed into.
 void SDLCALL MixTune(void* data, Uint8* stream, int bytes) {
     auto& engine = *static_cast<Engine*>(data);
+    // Mixing again after a stall: the UI thread learns it from here, not by
+    // asking, and lets the device close or open afresh as it waited to.
     engine.mixes.fetch_add(1, std::memory_order_relaxed);
     if (engine.stalled.load(std::memory_order_relaxed) && engine.stalled.exchange(false))
         if (QCoreApplication* app = QCoreApplication::instance())
-            QMetaObject::invokeMethod(app, [] { if (theEngine) theEngine->Recovered(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                app,
+                [] {
+                    if (theEngine) theEngine->Recovered();
+                },
+                Qt::QueuedConnection);
     engine.mix.assign(static_cast<size_t>(bytes) / 2, 0);  // reserved at the opening: no allocation here
     const bool passEnded = engine.loop.Mix(engine.mix.data(), bytes / 4);
     auto* out = reinterpret_cast<int16_t*>(stream);
-    for (size_t i = 0; i < engine.mix.size(); ++i) out[i] = static_cast<int16_t>(std::clamp(engine.mix[i], -32768, 32767));
+    for (size_t i = 0; i < engine.mix.size(); ++i)
+        out[i] = static_cast<int16_t>(std::clamp(engine.mix[i], -32768, 32767));
     // The watch runs when the UI thread's event loop is about to wait: make
     // it pass once, so it sees the tune at its end.
     if (passEnded)
         if (QCoreApplication* app = QCoreApplication::instance())
-            QMetaObject::invokeMethod(app, [] {}, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                app, [] {}, Qt::QueuedConnection);
 }
 
 // SDL's events come with the audio, as SDL posts from the audio thread that

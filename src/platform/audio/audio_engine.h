@@ -44,13 +44,13 @@ struct Engine {
     std::shared_ptr<const RenderedTune> opened;  // the tune open under alias
     std::vector<unsigned char> smf;              // the rendered tune's file
     std::shared_ptr<RenderedTune> tune;
-    bool device = false;       // SDL_mixer's, open
-    std::string driver;        // of the last opening, "" if even "dummy" failed
-    std::string realDriver;    // the last driver that worked, other than "dummy"
-    bool tryReal = true;       // a driver other than "dummy" may open now
-    std::vector<int32_t> mix;  // the audio thread's own
-    std::atomic<uint64_t> mixes{0};     // the audio thread's count of its mixes
-    std::atomic<bool> stalled{false};   // it stopped; it clears this itself once it mixes
+    bool device = false;               // SDL_mixer's, open
+    std::string driver;                // of the last opening, "" if even "dummy" failed
+    std::string realDriver;            // the last driver that worked, other than "dummy"
+    bool tryReal = true;               // a driver other than "dummy" may open now
+    std::vector<int32_t> mix;          // the audio thread's own
+    std::atomic<uint64_t> mixes{0};    // the audio thread's count of its mixes
+    std::atomic<bool> stalled{false};  // it stopped; it clears this itself once it mixes
 
     // The audio thread mixes again after a stall.
     void Recovered();

@@ -6,10 +6,10 @@
 
 namespace platform {
 
-std::string AudioDriverName();  // in use ("dummy" after a fallback); opens the device
+std::string AudioDriverName();                  // in use ("dummy" after a fallback); opens the device
 void SetAudioIdleCloseDelay(int milliseconds);  // with nothing playing; 5 s unless changed
 bool AudioDeviceOpen();
 bool AudioDeviceStalled();  // its audio thread stopped mixing, and has not mixed since
-size_t AudioTuneBytes();  // held by the rendered tune now
+size_t AudioTuneBytes();    // held by the rendered tune now
 
 }  // namespace platform

@@ -38,9 +38,9 @@ private:
     std::vector<std::shared_ptr<const RenderedTune>> Unheld();
 
     std::mutex mutex_;
-    Voice pass_;      // the loop itself; no pcm when stopped
-    Voice ringOut_;   // what the last pass left sounding
-    Voice stopped_;   // a pass cut short, fading
+    Voice pass_;     // the loop itself; no pcm when stopped
+    Voice ringOut_;  // what the last pass left sounding
+    Voice stopped_;  // a pass cut short, fading
     bool passEnded_ = false;
     std::vector<std::shared_ptr<const RenderedTune>> held_;  // the UI thread's
 };
