@@ -21,20 +21,33 @@ inline QByteArray EncodeProgressive(const QImage& image) {
     return bytes;
 }
 
-// The same file with its frame (SOFn) claiming width × height; the coded
-// data stays as it was, so a decoder finds it short.
-inline QByteArray WithFrameSize(QByteArray jpeg, int width, int height) {
+// Where the frame (SOFn) of a JPEG file starts, or -1.
+inline int FrameAt(const QByteArray& jpeg) {
     for (int at = 2; at + 9 < jpeg.size();) {
         const int marker = uchar(jpeg[at + 1]);
         const int length = uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]);
-        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-        if (frame) {
-            jpeg[at + 5] = char(height >> 8), jpeg[at + 6] = char(height & 0xFF);
-            jpeg[at + 7] = char(width >> 8), jpeg[at + 8] = char(width & 0xFF);
-            return jpeg;
-        }
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) return at;
         at += 2 + length;
     }
+    return -1;
+}
+
+// The same file with its frame claiming width × height; the coded data
+// stays as it was, so a decoder finds it short.
+inline QByteArray WithFrameSize(QByteArray jpeg, int width, int height) {
+    if (const int at = FrameAt(jpeg); at >= 0) {
+        jpeg[at + 5] = char(height >> 8), jpeg[at + 6] = char(height & 0xFF);
+        jpeg[at + 7] = char(width >> 8), jpeg[at + 8] = char(width & 0xFF);
+    }
+    return jpeg;
+}
+
+// The same file with its frame giving each component these sampling
+// factors (horizontal in the high nibble), whatever the encoder chose.
+inline QByteArray WithSampling(QByteArray jpeg, const std::vector<int>& factors) {
+    if (const int at = FrameAt(jpeg); at >= 0)
+        for (size_t i = 0; i < factors.size() && i < size_t(uchar(jpeg[at + 9])); ++i)
+            jpeg[at + 11 + 3 * int(i)] = char(factors[i]);
     return jpeg;
 }
 
