@@ -12,7 +12,8 @@
 # umask and without its tests, and the .deb files must be byte-identical.
 #   bash packaging/check-debian.sh [--suite SUITE] [--reproducible] [work folder]
 # SUITE: a Debian suite or codename (default trixie; bookworm, unstable …).
-# The work folder (default build-debian/SUITE) is emptied first. The chroots'
+# The work folder (default build-debian/SUITE) is emptied first; the
+# packages stay in its packages/ folder, beside the logs. The chroots'
 # bases are made once a day and kept as tarballs in
 # ${XDG_CACHE_HOME:-~/.cache}/pernoka/chroots; each build and test runs in a
 # fresh copy. PERNOKA_CCACHE=1 keeps the compiler's cache of each suite there
@@ -221,6 +222,10 @@ fi
 
 qt=$(in_chroot "$root" dpkg-query -W -f='${Version}' libqt6core6t64 2>/dev/null ||
   in_chroot "$root" dpkg-query -W -f='${Version}' libqt6core6)
+
+# The packages and the logs stay; the chroots, some gigabytes each, go.
+mv "$work/first/results" "$work/packages"
+for tree in first second test; do remove_tree "$work/$tree"; done
 echo "$suite: build passed ($compiler, Qt ${qt%%+*}, no warning), unit tests $unit, lintian $lintian_version clean" \
   "($lint_tags informational), end-to-end $e2e_passed/$((e2e_passed + e2e_failed))${reproduced:+, $reproduced}," \
   "$((SECONDS - started)) s"
