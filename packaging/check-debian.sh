@@ -223,9 +223,10 @@ fi
 qt=$(in_chroot "$root" dpkg-query -W -f='${Version}' libqt6core6t64 2>/dev/null ||
   in_chroot "$root" dpkg-query -W -f='${Version}' libqt6core6)
 
-# The packages and the logs stay; the chroots, some gigabytes each, go.
+# The packages and the logs stay; the chroots, some gigabytes each, go
+# unless PERNOKA_KEEP_CHROOTS is set, to look into them afterwards.
 mv "$work/first/results" "$work/packages"
-for tree in first second test; do remove_tree "$work/$tree"; done
+[ -n "${PERNOKA_KEEP_CHROOTS:-}" ] || for tree in first second test; do remove_tree "$work/$tree"; done
 echo "$suite: build passed ($compiler, Qt ${qt%%+*}, no warning), unit tests $unit, lintian $lintian_version clean" \
   "($lint_tags informational), end-to-end $e2e_passed/$((e2e_passed + e2e_failed))${reproduced:+, $reproduced}," \
   "$((SECONDS - started)) s"
