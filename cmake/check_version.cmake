@@ -67,7 +67,7 @@ else()
 endif()
 
 # The metainfo's releases, in the same form, from the notes' list items.
-file(READ ${SOURCE}/packaging/jp.example.pernoka.metainfo.xml metainfo)
+file(READ ${SOURCE}/packaging/pernoka.metainfo.xml.in metainfo)
 squeeze(metainfo "${metainfo}")
 # A list made of the text between the ends of the releases.
 string(REPLACE ";" "," metainfo "${metainfo}")
@@ -111,7 +111,7 @@ if(NOT images)
   complain("the metainfo shows no screenshot")
 endif()
 foreach(image IN LISTS images)
-  if(NOT image MATCHES "width=\"([0-9]+)\" height=\"([0-9]+)\">https://[^<]*/releases/([^/<]+)/screenshots/([^/<]+)<")
+  if(NOT image MATCHES "width=\"([0-9]+)\" height=\"([0-9]+)\">@PERNOKA_RELEASES@([^/<]+)/screenshots/([^/<]+)<")
     complain("a screenshot without its size or the release's address: ${image}")
     continue()
   endif()

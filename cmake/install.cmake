@@ -24,8 +24,12 @@ option(PERNOKA_INSTALL_DOCS "Install NEWS and the licence in share/doc/pernoka" 
 if(NOT PERNOKA_LAYOUT MATCHES "^(games|plain)$")
   message(FATAL_ERROR "PERNOKA_LAYOUT is \"${PERNOKA_LAYOUT}\"; it must be games or plain")
 endif()
-set(PERNOKA_APP_ID jp.example.pernoka)
 set(pernoka_staging ${PROJECT_BINARY_DIR}/packaging)
+
+# The metainfo names the application ID and the addresses of
+# packaging/address.conf; the desktop entry is named by the ID.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/pernoka.metainfo.xml.in
+  ${pernoka_staging}/${PERNOKA_APP_ID}.metainfo.xml @ONLY)
 
 # A relative symbolic link from folder `from` (relative to the prefix) to
 # `target` (relative to the prefix), written into the build tree as `link`.
@@ -89,8 +93,9 @@ function(pernoka_install_layout layout)
     install(FILES ${PROJECT_SOURCE_DIR}/NEWS ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION share/doc/pernoka ${only})
   endif()
 
-  install(FILES ${PROJECT_SOURCE_DIR}/packaging/${PERNOKA_APP_ID}.desktop DESTINATION share/applications ${only})
-  install(FILES ${PROJECT_SOURCE_DIR}/packaging/${PERNOKA_APP_ID}.metainfo.xml DESTINATION share/metainfo ${only})
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/pernoka.desktop DESTINATION share/applications
+    RENAME ${PERNOKA_APP_ID}.desktop ${only})
+  install(FILES ${pernoka_staging}/${PERNOKA_APP_ID}.metainfo.xml DESTINATION share/metainfo ${only})
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/icons/hicolor DESTINATION share/icons ${only}
     FILES_MATCHING PATTERN "pernoka.png")
 endfunction()

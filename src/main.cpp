@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("pernoka"));
     QApplication::setApplicationVersion(QString::fromLatin1(mainwindow::ProgramVersion()));
-    QGuiApplication::setDesktopFileName(QStringLiteral("jp.example.pernoka"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PERNOKA_APP_ID));
     platform::PrepareJapaneseApplication();
     QApplication::setWindowIcon(mainwindow::AppIcon());
 

@@ -20,7 +20,8 @@ namespace dialogs {
 class StretchedImage;
 class MailLink;
 
-inline constexpr const char* kAuthorMail = "pernoka@example.jp";
+// The build gives the address (packaging/address.conf).
+inline constexpr const char* kAuthorMail = PERNOKA_MAIL;
 inline constexpr int kLogoFrames = 4;
 inline constexpr int kLogoIntervalMs = 700;
 

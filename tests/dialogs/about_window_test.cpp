@@ -100,7 +100,7 @@ TEST_F(AboutWindowTest, EnterEscAndOKCloseIt) {
 TEST_F(AboutWindowTest, MailLinkOpensANewMessageToTheAuthor) {
     auto* window = ShowAbout();
     QLabel* link = MailLabel(window);
-    EXPECT_EQ(link->text(), "E-mail:pernoka@example.jp");
+    EXPECT_EQ(link->text(), QString::fromUtf8("E-mail:" PERNOKA_MAIL));
     EXPECT_EQ(link->toolTip(), "作者へメールを送信します。");
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -109,7 +109,7 @@ TEST_F(AboutWindowTest, MailLinkOpensANewMessageToTheAuthor) {
 
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_EQ(ShellCalls().size(), 1u);
-    EXPECT_EQ(ShellCalls()[0], ShellCall("url", "mailto:pernoka@example.jp"));
+    EXPECT_EQ(ShellCalls()[0], ShellCall("url", "mailto:" PERNOKA_MAIL));
 
     // A press that ends outside the link is no click.
     QTest::mousePress(link, Qt::LeftButton);

@@ -17,7 +17,9 @@ source "$(dirname "$0")/lib.sh"
 
 SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
 BUILD=$(cd "$(dirname "$PERNOKA")/.." && pwd)
-APP_ID=jp.example.pernoka
+# The application ID and the homepage, as the build takes them.
+APP_ID=$(sed -n 's/^PERNOKA_APP_ID=//p' "$SOURCE/packaging/address.conf")
+HOMEPAGE=$(sed -n 's/^PERNOKA_HOMEPAGE=//p' "$SOURCE/packaging/address.conf")
 VERSION=$(sed -n 's/^project(pernoka VERSION \([0-9.]*\) .*/\1/p' "$SOURCE/CMakeLists.txt")
 DATA_FILES=(GameEnd.wav Pop.wav QUIL9702.mid Tez.hlp nemaki.jpg pantira.jpg)
 ICON_SIZES=(16 24 32 48 64 128 256)
@@ -115,6 +117,10 @@ check_metainfo() {
   grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $APP_ID.desktop"
   grep -q "<release version=\"$VERSION\"" "$metainfo" || fail "the metainfo has no $VERSION release"
+  # The addresses are the ones of packaging/address.conf, which the build
+  # wrote into the source's placeholders.
+  ! grep -q '@PERNOKA_' "$metainfo" || fail "the metainfo keeps a placeholder: $(grep -o '@PERNOKA_[A-Z_]*@' "$metainfo" | head -1)"
+  grep -qF "<url type=\"homepage\">$HOMEPAGE</url>" "$metainfo" || fail "the metainfo's homepage is not $HOMEPAGE"
   # A software centre offers the game for the types the file manager does.
   local entry listing
   entry=$(desktop_key "$desktop" MimeType | tr ';' '\n' | grep . | sort)
