@@ -1,8 +1,8 @@
 # Holds every place that names the release to the version of CMakeLists.txt:
-# NEWS starts with it, the metainfo's releases are NEWS's entries (version,
-# date and every note, word for word), its screenshots are the committed
-# ones of that release, the manual page is the one of it, and the Debian
-# changelog packages it.
+# NEWS starts with it, the metainfo tells the same releases with the same
+# dates in the short form a software centre shows (a paragraph, then at most
+# five short items), its screenshots are the committed ones of that release,
+# the manual page is the one of it, and the Debian changelog packages it.
 #   cmake -DVERSION=<x.y.z> -DSOURCE=<source folder> -P check_version.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -18,43 +18,14 @@ function(squeeze out text)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# NEWS: "Version x.y.z, YYYY-MM-DD" heads an entry, "- " starts a note and
-# indented lines go on with it. Each release comes out as one line,
-# "x.y.z YYYY-MM-DD | note | note …".
-# A semicolon would split a CMake list: both sides read it as a comma.
-file(READ ${SOURCE}/NEWS news)
-string(REPLACE ";" "," news "${news}")
-string(REPLACE "\n" ";" news_lines "${news}")
+# NEWS: "Version x.y.z, YYYY-MM-DD" heads each entry; each comes out as
+# "x.y.z YYYY-MM-DD".
+file(STRINGS ${SOURCE}/NEWS headings REGEX "^Version [0-9.]+, [0-9-]+$")
 set(news_releases "")
-set(entry "")
-set(note "")
-# The note read so far goes into its entry, and the entry, with a new one
-# begun, into the list.
-macro(end_note)
-  if(note)
-    string(APPEND entry " | ${note}")
-    set(note "")
-  endif()
-endmacro()
-macro(end_entry)
-  end_note()
-  if(entry)
-    list(APPEND news_releases "${entry}")
-    set(entry "")
-  endif()
-endmacro()
-foreach(line IN LISTS news_lines)
-  if(line MATCHES "^Version ([0-9.]+), ([0-9-]+)$")
-    end_entry()
-    set(entry "${CMAKE_MATCH_1} ${CMAKE_MATCH_2}")
-  elseif(line MATCHES "^- (.*)$")
-    end_note()
-    set(note "${CMAKE_MATCH_1}")
-  elseif(line MATCHES "^  +(.*)$" AND note)
-    string(APPEND note " ${CMAKE_MATCH_1}")
-  endif()
+foreach(line IN LISTS headings)
+  string(REGEX REPLACE "^Version ([0-9.]+), ([0-9-]+)$" "\\1 \\2" line "${line}")
+  list(APPEND news_releases "${line}")
 endforeach()
-end_entry()
 
 list(LENGTH news_releases count)
 if(count EQUAL 0)
@@ -66,7 +37,9 @@ else()
   endif()
 endif()
 
-# The metainfo's releases, in the same form, from the notes' list items.
+# The metainfo's releases as "x.y.z YYYY-MM-DD", and the form of their notes:
+# an older validator refuses notes that do not open with a paragraph, and a
+# store shows no more than a few lines.
 file(READ ${SOURCE}/packaging/pernoka.metainfo.xml.in metainfo)
 squeeze(metainfo "${metainfo}")
 # A list made of the text between the ends of the releases.
@@ -87,21 +60,25 @@ foreach(block IN LISTS metainfo_pieces)
   if(block MATCHES "date=\"([^\"]+)\"")
     string(APPEND entry " ${CMAKE_MATCH_1}")
   endif()
+  list(APPEND metainfo_releases "${entry}")
+  if(NOT block MATCHES "<description> <p>")
+    complain("the notes of ${entry} do not open with a paragraph")
+  endif()
   string(REGEX MATCHALL "<li>[^<]*</li>" items "${block}")
+  list(LENGTH items item_count)
+  if(item_count GREATER 5)
+    complain("the notes of ${entry} have ${item_count} items, more than five")
+  endif()
   foreach(item IN LISTS items)
     string(REGEX REPLACE "^<li>(.*)</li>$" "\\1" item "${item}")
-    string(REPLACE "&lt;" "<" item "${item}")
-    string(REPLACE "&gt;" ">" item "${item}")
-    string(REPLACE "&amp;" "&" item "${item}")
-    squeeze(item "${item}")
-    string(APPEND entry " | ${item}")
+    string(LENGTH "${item}" length)
+    if(length GREATER 80)
+      complain("an item of ${entry} is longer than 80 characters: ${item}")
+    endif()
   endforeach()
-  list(APPEND metainfo_releases "${entry}")
 endforeach()
 if(NOT news_releases STREQUAL metainfo_releases)
-  string(REPLACE ";" "\n    " shown_news "${news_releases}")
-  string(REPLACE ";" "\n    " shown_metainfo "${metainfo_releases}")
-  complain("the metainfo's releases are not NEWS's:\n   NEWS:\n    ${shown_news}\n   metainfo:\n    ${shown_metainfo}")
+  complain("the metainfo's releases are ${metainfo_releases}, NEWS's ${news_releases}")
 endif()
 
 # The screenshots: published with the release, so their addresses name it,
