@@ -82,8 +82,11 @@ if(NOT news_releases STREQUAL metainfo_releases)
 endif()
 
 # The screenshots: published with the release, so their addresses name it,
-# and each is a file of packaging/screenshots of the size the metainfo gives.
+# and each is a file of packaging/screenshots of the size the metainfo gives,
+# as wide as AppStream asks (620) and no larger than a listing shows; the
+# folder holds no other.
 string(REGEX MATCHALL "<image [^>]*>[^<]*</image>" images "${metainfo}")
+set(shown "")
 if(NOT images)
   complain("the metainfo shows no screenshot")
 endif()
@@ -95,6 +98,7 @@ foreach(image IN LISTS images)
   set(width ${CMAKE_MATCH_1})
   set(height ${CMAKE_MATCH_2})
   set(file ${SOURCE}/packaging/screenshots/${CMAKE_MATCH_4})
+  list(APPEND shown ${CMAKE_MATCH_4})
   if(NOT CMAKE_MATCH_3 STREQUAL VERSION)
     complain("the screenshot ${CMAKE_MATCH_4} is published with release ${CMAKE_MATCH_3}")
   endif()
@@ -112,10 +116,16 @@ foreach(image IN LISTS images)
   if(NOT png_width EQUAL width OR NOT png_height EQUAL height)
     complain("${file} is ${png_width} × ${png_height}, the metainfo says ${width} × ${height}")
   endif()
-  if(png_width GREATER 1000 OR png_height GREATER 700)
-    complain("${file} is larger than 1000 × 700")
+  if(png_width LESS 620 OR png_width GREATER 1000 OR png_height GREATER 700)
+    complain("${file} is ${png_width} × ${png_height}: a listing wants 620 to 1000 × at most 700")
   endif()
 endforeach()
+file(GLOB committed RELATIVE ${SOURCE}/packaging/screenshots ${SOURCE}/packaging/screenshots/*)
+list(SORT committed)
+list(SORT shown)
+if(NOT committed STREQUAL shown)
+  complain("packaging/screenshots holds ${committed}, the metainfo shows ${shown}")
+endif()
 
 # The manual page: .TH PERNOKA 6 <date> "pernoka x.y.z" …
 file(STRINGS ${SOURCE}/packaging/pernoka.6 title REGEX "^\\.TH ")
