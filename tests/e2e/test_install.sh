@@ -236,9 +236,13 @@ if [ "$MODE" = package ]; then
   check_tree /usr - games debian
   depends=$(dpkg-query -W -f='${Depends}' "$PACKAGE")
   [ "$(dpkg-query -W -f='${Section}' "$PACKAGE")" = games ] || fail "the package's section is not games"
-  for package in qt6-translations-l10n fonts-ipafont-gothic timgm6mb-soundfont libc6; do
+  for package in qt6-translations-l10n fonts-ipafont-gothic libc6; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "the package does not depend on $package: $depends"
   done
+  # The soundfont the tune is made for, or any General MIDI one the program
+  # finds as default-GM.sf2 or .sf3.
+  [[ ", $depends," == *", timgm6mb-soundfont | sf2-soundfont-gm | sf3-soundfont-gm,"* ]] ||
+    fail "the package does not take any General MIDI soundfont: $depends"
   [[ $depends == *libqt6widgets6* ]] || fail "the package does not depend on Qt's widgets: $depends"
   [ "$(dpkg-query -W -f='${Recommends}' "$PACKAGE")" = qt6-wayland ] || fail "the package recommends something else"
   # No maintainer scripts: a private module needs no ldconfig.
