@@ -33,7 +33,7 @@ if [ "$mode" = test ]; then
     libgtest-dev libgmock-dev libbenchmark-dev
     clang "$clang_runtime"
     xvfb xauth xdotool wmctrl openbox x11-utils pulseaudio pulseaudio-utils sox imagemagick
-    appstream appstream-util desktop-file-utils file man-db optipng
+    appstream appstream-util desktop-file-utils file man-db xdg-utils optipng
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     git xz-utils mmdebstrap diffoscope-minimal
   )

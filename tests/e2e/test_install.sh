@@ -35,8 +35,9 @@ elif PACKAGE=$(dpkg-query -S "$(readlink -f "$PERNOKA")" 2>/dev/null); then
 else
   fail "$PERNOKA is neither in a build folder nor installed by a package"
 fi
-for tool in desktop-file-validate:desktop-file-utils appstreamcli:appstream appstream-util:appstream-util \
-  man:man-db lexgrog:man-db readelf:binutils file:file identify:imagemagick; do
+for tool in desktop-file-validate:desktop-file-utils update-desktop-database:desktop-file-utils \
+  appstreamcli:appstream appstream-util:appstream-util man:man-db lexgrog:man-db readelf:binutils \
+  file:file identify:imagemagick xdg-mime:xdg-utils; do
   command -v "${tool%%:*}" >/dev/null || fail "${tool%%:*} is missing (package ${tool#*:})"
 done
 
@@ -120,16 +121,38 @@ check_metainfo() {
   grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $APP_ID.desktop"
   grep -q "<release version=\"$VERSION\"" "$metainfo" || fail "the metainfo has no $VERSION release"
+  # Neither claims a type of file, which would make the game the default
+  # handler of pictures wherever no other is installed.
+  [ -z "$(desktop_key "$desktop" MimeType)" ] || fail "the desktop entry claims $(desktop_key "$desktop" MimeType)"
+  ! grep -q '<mediatype>' "$metainfo" || fail "the metainfo provides a media type"
   # The addresses are the ones of packaging/address.conf, which the build
   # wrote into the source's placeholders.
   ! grep -q '@PERNOKA_' "$metainfo" || fail "the metainfo keeps a placeholder: $(grep -o '@PERNOKA_[A-Z_]*@' "$metainfo" | head -1)"
   grep -qF "<url type=\"homepage\">$HOMEPAGE</url>" "$metainfo" || fail "the metainfo's homepage is not $HOMEPAGE"
-  # A software centre offers the game for the types the file manager does.
-  local entry listing
-  entry=$(desktop_key "$desktop" MimeType | tr ';' '\n' | grep . | sort)
-  listing=$(sed -n 's|.*<mediatype>\(.*\)</mediatype>.*|\1|p' "$metainfo" | sort)
-  [ -n "$entry" ] && [ "$entry" = "$listing" ] ||
-    fail "the desktop entry opens $(echo $entry), the metainfo provides $(echo $listing)"
+}
+
+# On a desktop with no picture viewer, installing the game makes it no
+# picture's default: what xdg-mime answers with the tree's desktop entry the
+# only application, as on a bare window manager's session. The same entry
+# claiming image/bmp shows that the question reaches it.
+default_for_bmp() {
+  env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID \
+    HOME="$WORK/bare/home" XDG_CONFIG_HOME="$WORK/bare/home/.config" XDG_CONFIG_DIRS="$WORK/bare/config" \
+    XDG_DATA_HOME="$WORK/bare/home/.local/share" XDG_DATA_DIRS="$WORK/bare/share" DISPLAY= \
+    xdg-mime query default image/bmp 2>&1 || true
+}
+check_no_default_opener() {
+  local applications=$WORK/bare/share/applications answer
+  rm -rf "$WORK/bare"
+  mkdir -p "$applications" "$WORK/bare/home" "$WORK/bare/config"
+  cp "$1/share/applications/$APP_ID.desktop" "$applications/"
+  update-desktop-database "$applications"
+  answer=$(default_for_bmp)
+  [ -z "$answer" ] || fail "xdg-mime makes $answer the default of image/bmp"
+  echo "MimeType=image/bmp;" >>"$applications/$APP_ID.desktop"
+  update-desktop-database "$applications"
+  answer=$(default_for_bmp)
+  [ "$answer" = "$APP_ID.desktop" ] || fail "xdg-mime did not read the bare applications folder: \"$answer\""
 }
 
 check_icons() {
@@ -208,6 +231,7 @@ check_tree() {
   check_program_folder "$1" "$2" "$3"
   check_desktop_entry "$1"
   check_metainfo "$1"
+  check_no_default_opener "$1"
   check_icons "$1"
   check_manual_page "$1"
   check_docs "$1" "$4"
