@@ -37,6 +37,7 @@ public:
     void MidiStop() override {}
     void WavePlay(const std::string&) override {}
     void WaveStop() override {}
+    void PrepareTune(const std::string&) override {}
 };
 
 }  // namespace benchsupport

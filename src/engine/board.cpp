@@ -5,8 +5,8 @@
 
 namespace engine {
 
-Board LaidOut(const Board& earlier, int16_t n) {
-    Board board = earlier;
+Board LaidOut(int16_t n) {
+    Board board;
     board.DivCount = n;
     for (int16_t i = 1; i <= n * n - 1; ++i) {
         const Cell home = HomeCell(i, n);

@@ -20,10 +20,8 @@ struct Board {
     bool operator==(const Board&) const = default;
 };
 
-// An N × N board in its solved arrangement, the gap bottom right. Slots
-// beyond N × N − 1 keep what the earlier board left there: nothing reads
-// them.
-Board LaidOut(const Board& earlier, int16_t n);
+// An N × N board in its solved arrangement, the gap bottom right.
+Board LaidOut(int16_t n);
 
 // A tile of the board, 1..N × N − 1.
 bool IsTile(const Board& board, int16_t index);

@@ -20,7 +20,7 @@ void Game::m1a_Click(int16_t Index) {
 
     const int16_t n = static_cast<int16_t>(Index + 3);
     state_.ShuffleLimit = ShuffleLimitFor(globals_.ClickSu, Index);
-    state_.board = LaidOut(state_.board, n);
+    state_.board = LaidOut(n);
     random_.Randomize();
     ShuffleBoard();
     state_.Playing = 1;

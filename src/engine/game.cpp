@@ -1,5 +1,6 @@
 // The engine's commands from outside the board: the load step, the rule of
-// "a game is on", the picture choice, the sound switch and the option.
+// "a game is on", the picture choice, the sound switch with the tune's
+// preparation, and the option.
 #include "engine/game.h"
 
 #include <utility>
@@ -37,6 +38,10 @@ void Game::SwitchSound(bool on) {
         sound_.MidiStop();
         sound_.WaveStop();
     }
+}
+
+void Game::StartMenuOpening() {
+    if (state_.BgmOn == 1 && state_.PictureLoaded == 1 && !IsOn()) sound_.PrepareTune(globals_.AppDir + file::kTune);
 }
 
 bool Game::StoreClickSu(int value) {

@@ -26,8 +26,6 @@ public:
 
     // Start commands "３分割".."６分割", Index 0..3.
     void m1a_Click(int16_t Index);
-    // N × 200 simulated clicks on random tiles.
-    void ShuffleBoard();
     // A press on tile Index, real or simulated; only Index matters.
     void Canv_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
     // Reset.
@@ -40,6 +38,10 @@ public:
     void PictureChosen(std::string path, bool loaded);
     // The ＢＧＭ switch: on (re)starts the tune, off silences every sound.
     void SwitchSound(bool on);
+    // The 開始 menu is opening: with a picture chosen, the music on and no
+    // game on, a game and its tune may be about to start, so the tune is
+    // prepared while the player reads the menu. Any other time nothing is.
+    void StartMenuOpening();
     // The options window's "ＯＫ": a value outside 1..99 is refused (false)
     // and changes nothing.
     bool StoreClickSu(int value);
@@ -48,6 +50,8 @@ public:
     const Globals& Shared() const { return globals_; }
 
 private:
+    // N × 200 simulated clicks on random tiles.
+    void ShuffleBoard();
     void CountMove();
     void Reshuffle();
     void GameOver();

@@ -1,5 +1,5 @@
 #pragma once
-// The four sound operations the engine calls.
+// The four sound operations the engine calls, and the tune's preparation.
 #include <string>
 
 namespace engine {
@@ -15,6 +15,9 @@ public:
     virtual void WavePlay(const std::string& file) = 0;
     // Silences any WAV sound.
     virtual void WaveStop() = 0;
+    // Gets the tune ready off the UI thread, so that a MidiPlay soon after
+    // sounds at once; plays nothing.
+    virtual void PrepareTune(const std::string& file) = 0;
 };
 
 }  // namespace engine

@@ -19,4 +19,8 @@ inline constexpr const char* kMovesSuffix = "回目";
 
 inline constexpr const char* kPictureDialogTitle = "画像ファイルの選択";
 
+// Where no mail program takes the author's address; the address follows on
+// a line of its own, to be copied from the box.
+inline constexpr const char* kNoMailProgram = "メールソフトを開けませんでした。次のアドレスへお送り下さい。";
+
 }  // namespace engine::text

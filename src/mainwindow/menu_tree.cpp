@@ -25,14 +25,7 @@ void Form1::BuildMenu() {
 
     QMenu* m1 = bar->addMenu(QStringLiteral("開始"));
     m1->setObjectName(QStringLiteral("m1"));
-    // With a picture chosen and the music on, a game and its tune are about
-    // to start: the tune is rendered while the player reads the menu, so it
-    // sounds as soon as the board is out. Any other time nothing is loaded.
-    connect(m1, &QMenu::aboutToShow, this, [this] {
-        const engine::GameState& state = game_.State();
-        if (state.BgmOn == 1 && state.PictureLoaded == 1 && !game_.IsOn())
-            sound::PrepareTune(game_.Shared().AppDir + engine::file::kTune);
-    });
+    connect(m1, &QMenu::aboutToShow, this, [this] { game_.StartMenuOpening(); });
     const char* starts[] = {"３分割", "４分割", "５分割", "６分割"};
     for (int16_t index = 0; index < 4; ++index) {
         QAction* item = AddItem(m1, starts[index], "m1a");

@@ -20,6 +20,7 @@ public:
         inner_.WavePlay(file);
     }
     void WaveStop() override { inner_.WaveStop(); }
+    void PrepareTune(const std::string& file) override { inner_.PrepareTune(file); }
 
 private:
     engine::SoundPort& inner_;

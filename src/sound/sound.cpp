@@ -33,6 +33,8 @@ void Module1Sound::WavePlay(const std::string& file) { device_->sndPlaySound(fil
 
 void Module1Sound::WaveStop() { device_->sndPlaySound(nullptr); }
 
+void Module1Sound::PrepareTune(const std::string& file) { device_->PrepareTune(file); }
+
 void Module1Sound::Watch() {
     std::string MidiMode(16, ' ');
     // A failed query leaves the blanks, which never read as stopped.

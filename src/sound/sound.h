@@ -19,6 +19,7 @@ public:
     void MidiStop() override;
     void WavePlay(const std::string& file) override;
     void WaveStop() override;
+    void PrepareTune(const std::string& file) override;
 
     // One pass of the watch: replays the tune once the sequencer reports it
     // stopped. Runs by itself each time the event loop is about to wait,
@@ -36,9 +37,5 @@ private:
 // is loaded until a sound is about to play, and the audio device opens with
 // the first sound.
 std::unique_ptr<Module1Sound> CreateSystemSound();
-
-// Starts rendering the tune in file off the UI thread, so that a game about
-// to start has its music at once; cheap when it is rendered.
-void PrepareTune(const std::string& file);
 
 }  // namespace sound

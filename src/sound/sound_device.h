@@ -1,6 +1,6 @@
 #pragma once
-// The two multimedia calls the sound operations make: textual commands to
-// the MIDI sequencer, and wave playback.
+// The multimedia calls the sound operations make: textual commands to the
+// MIDI sequencer, wave playback, and the tune rendered ahead.
 #include <string>
 
 namespace sound {
@@ -13,6 +13,9 @@ public:
     // Plays synchronously (flags 0), with the default beep for a file that
     // cannot be played; a null file stops any wave sound.
     virtual void sndPlaySound(const char* file) = 0;
+    // Starts rendering the tune in file off the UI thread; cheap when it is
+    // rendered.
+    virtual void PrepareTune(const std::string& file) = 0;
 };
 
 }  // namespace sound

@@ -11,6 +11,7 @@ public:
         return platform::mciSendString(command, reply, replyLength);
     }
     void sndPlaySound(const char* file) override { platform::sndPlaySound(file); }
+    void PrepareTune(const std::string& file) override { platform::PrepareTune(file); }
 };
 
 }  // namespace
@@ -18,7 +19,5 @@ public:
 std::unique_ptr<Module1Sound> CreateSystemSound() {
     return std::make_unique<Module1Sound>(std::make_unique<SystemSoundDevice>());
 }
-
-void PrepareTune(const std::string& file) { platform::PrepareTune(file); }
 
 }  // namespace sound

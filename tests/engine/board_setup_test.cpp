@@ -1,4 +1,5 @@
-// Starting a game: the refusals, the layout, the shuffle and the tune.
+// Starting a game: the refusals, the layout, the shuffle and the tune, with
+// the tune prepared while the start menu is open.
 #include <gtest/gtest.h>
 
 #include "engine/msgbox_codes.h"
@@ -28,7 +29,7 @@ TEST_F(BoardSetup, TheShuffleStartsFromTheSolvedBoard) {
     // Every simulated click lands on tile 1, far from the gap, so the board
     // stays as it was laid out.
     StartSolved(0);
-    EXPECT_EQ(board(), engine::LaidOut(engine::Board{}, 3));
+    EXPECT_EQ(board(), engine::LaidOut(3));
     EXPECT_EQ(window.caption, "ペルノカ Ver.0.2");  // a start leaves the title alone
 }
 
@@ -37,6 +38,24 @@ TEST_F(BoardSetup, TheBoardIsOutBeforeTheTuneStartsLast) {
     StartGame(0);
     EXPECT_EQ(random.randomizeCalls, 1);
     EXPECT_EQ(window.log, (std::vector<std::string>{"Board NewBoard", "sound MidiPlay /opt/pernoka/QUIL9702.mid"}));
+}
+
+TEST_F(BoardSetup, TheStartMenuPreparesTheTuneOnlyWhenAGameWithMusicCanStart) {
+    const auto prepared = [this] {
+        sound.calls.clear();
+        game.StartMenuOpening();
+        return sound.calls;
+    };
+    EXPECT_TRUE(prepared().empty());  // no picture yet
+    game.PictureChosen("/pics/a.jpg", true);
+    EXPECT_EQ(prepared(), std::vector<std::string>{"PrepareTune /opt/pernoka/QUIL9702.mid"});
+    game.SwitchSound(false);
+    EXPECT_TRUE(prepared().empty());
+    game.SwitchSound(true);
+    game.m1a_Click(0);
+    EXPECT_TRUE(prepared().empty());  // the tune is playing
+    game.m1b_Click();
+    EXPECT_TRUE(prepared().empty());  // the reset took the picture away
 }
 
 TEST_F(BoardSetup, RefusalsChangeNothing) {

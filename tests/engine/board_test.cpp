@@ -27,7 +27,7 @@ Cell Step(Cell cell, SlideDirection direction) {
     return cell;
 }
 
-Board Solved(int16_t n) { return engine::LaidOut(Board{}, n); }
+Board Solved(int16_t n) { return engine::LaidOut(n); }
 
 TEST(Board, LaidOutFillsRowByRowWithTheGapBottomRight) {
     const Board board = Solved(4);
@@ -41,19 +41,6 @@ TEST(Board, LaidOutFillsRowByRowWithTheGapBottomRight) {
     EXPECT_EQ(engine::CellOf(board, 15), (Cell{2, 3}));
     EXPECT_EQ(engine::CellOf(Solved(6), 35), (Cell{4, 5}));
     EXPECT_EQ(engine::CellOf(Solved(3), 8), (Cell{1, 2}));
-}
-
-TEST(Board, ASmallerBoardLeavesTheLargerOnesSlotsStaleAndUnread) {
-    const Board six = Solved(6);
-    Board cleared = six;
-    cleared.DivCount = 0;
-    const Board three = engine::LaidOut(cleared, 3);
-    for (int i = 9; i <= 35; ++i) EXPECT_EQ(three.PosX[i], six.PosX[i]) << i;
-    EXPECT_EQ(three.PosX[20], 1);
-    EXPECT_EQ(three.PosY[20], 3);
-    EXPECT_EQ(engine::TileInCell(three, {1, 2}), 8);
-    EXPECT_EQ(engine::TileInCell(three, {1, 3}), 0);  // off the board, where tile 20 once stood
-    EXPECT_FALSE(engine::IsTile(three, 9));
 }
 
 TEST(Board, OnlyTheFourNeighboursOfTheGapSlide) {

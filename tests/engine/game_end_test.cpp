@@ -8,6 +8,31 @@ using testsupport::GameFixture;
 
 class GameEnd : public GameFixture {};
 
+TEST_F(GameEnd, AGameIsOnFromAStartUntilTheResetOrTheGameOver) {
+    EXPECT_FALSE(game.IsOn());
+    game.PictureChosen("/pics/a.jpg", true);
+    EXPECT_FALSE(game.IsOn());
+    game.m1a_Click(0);
+    EXPECT_TRUE(game.IsOn());
+    game.m1b_Click();
+    EXPECT_FALSE(game.IsOn());
+
+    // Still on while the game over asks; off once it is answered No.
+    StartGame(0);
+    bool onAtTheQuestion = false;
+    window.onMsgBox = [&] { onAtTheQuestion = game.IsOn(); };
+    window.answers.push_back(engine::vbNo);
+    for (int move = 0; move < 200 && game.IsOn(); ++move) {
+        ClickNeighbour();
+        if (state().ShuffleCount > 0) {
+            EXPECT_TRUE(game.IsOn());
+        }
+    }
+    EXPECT_EQ(window.Count("Board Cleared"), 2);
+    EXPECT_TRUE(onAtTheQuestion);
+    EXPECT_FALSE(game.IsOn());
+}
+
 TEST_F(GameEnd, ResetBeforeAnyGame) {
     game.PictureChosen("/pics/a.jpg", true);
     game.m1b_Click();
@@ -24,7 +49,6 @@ TEST_F(GameEnd, ResetDuringAGameClearsTheGameAndKeepsTheOptions) {
     ASSERT_TRUE(game.StoreClickSu(7));
     StartGame(2);
     ClickNeighbour();
-    const engine::Board before = board();
     game.m1b_Click();
     EXPECT_EQ(window.log.front(), "Board NewBoard");
     EXPECT_EQ(window.Count("Board Cleared"), 1);
@@ -35,8 +59,6 @@ TEST_F(GameEnd, ResetDuringAGameClearsTheGameAndKeepsTheOptions) {
     EXPECT_EQ(state().Playing, 0);
     EXPECT_EQ(game.Shared().ClickSu, 7);
     EXPECT_EQ(state().BgmOn, 1);
-    EXPECT_EQ(board().PosX, before.PosX);  // stale until the next board
-    EXPECT_EQ(board().SpaceX, before.SpaceX);
     EXPECT_EQ(window.caption, "0回目");
 
     // Twice in a row: only the title, the stops and the colour again.

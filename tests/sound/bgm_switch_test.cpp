@@ -38,6 +38,7 @@ public:
     void MidiStop() override { Log("MidiStop"); }
     void WavePlay(const std::string& file) override { Log("WavePlay " + file); }
     void WaveStop() override { Log("WaveStop"); }
+    void PrepareTune(const std::string& file) override { Log("PrepareTune " + file); }
 
     std::vector<std::string> calls;
 

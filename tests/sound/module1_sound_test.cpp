@@ -37,6 +37,7 @@ public:
         return 0;
     }
     void sndPlaySound(const char* file) override { r_.waves.push_back(file ? file : "<null>"); }
+    void PrepareTune(const std::string&) override {}
 
 private:
     Recorder& r_;

@@ -33,13 +33,14 @@ public:
 
 class FakeSound final : public engine::SoundPort {
 public:
-    std::vector<std::string> calls;                 // "MidiPlay <file>", "WavePlay <file>", "MidiStop", "WaveStop"
+    std::vector<std::string> calls;                 // "MidiPlay <file>", "WavePlay <file>", "MidiStop", "WaveStop", "PrepareTune <file>"
     std::vector<std::string>* sharedLog = nullptr;  // also written here, to check order with the window
 
     void MidiPlay(const std::string& file) override { Record("MidiPlay " + file); }
     void MidiStop() override { Record("MidiStop"); }
     void WavePlay(const std::string& file) override { Record("WavePlay " + file); }
     void WaveStop() override { Record("WaveStop"); }
+    void PrepareTune(const std::string& file) override { Record("PrepareTune " + file); }
 
 private:
     void Record(const std::string& call) {
