@@ -11,6 +11,7 @@
 #include "platform/clock_random.h"
 #include "platform/desktop_services.h"
 #include "platform/display_check.h"
+#include "platform/fixed_frame.h"
 #include "sound/sound.h"
 
 int main(int argc, char** argv) {
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     platform::ClockRandom random;
     mainwindow::Form1 form1(*sound, random, services);
     form1.show();
+    platform::DeclineMaximiseOnWayland(&form1);
     // A file named on the command line is the first choice of picture, made
     // before any game could start.
     if (command.pictureFile) form1.Pictures().ChooseFile(*command.pictureFile);

@@ -43,7 +43,7 @@ QImage LogoPicture(int index) {
     return QImage(QStringLiteral(":/about/logo%1.bmp").arg(index), "BMP");
 }
 
-AboutWindow::AboutWindow(platform::Services& services) : QDialog(nullptr), services_(services) {
+AboutWindow::AboutWindow(platform::Services& services, QWidget* owner) : QDialog(owner), services_(services) {
     SetFixedDialogFrame(this, 2910, 2790);
     PaintLightGrey(this);
     QFont font(QStringLiteral("ＭＳ ゴシック"), 9, QFont::Normal);
@@ -106,7 +106,13 @@ void AboutWindow::Timer1_Timer() {
     if (LogoFrame_ == kLogoFrames) LogoFrame_ = 0;
 }
 
-void AboutWindow::Label6_Click() { services_.OpenUrl(std::string("mailto:") + kAuthorMail); }
+void AboutWindow::Label6_Click() {
+    // Where no mail program is set up, the click must not look like it
+    // worked: the player gets the address to write to some other way.
+    if (services_.OpenUrl(std::string("mailto:") + kAuthorMail)) return;
+    services_.MsgBox(std::string(engine::text::kNoMailProgram) + "\n" + kAuthorMail, platform::MsgButtons::Ok,
+                     engine::text::kErrorTitle);
+}
 
 void AboutWindow::cmdAbout_Click() { close(); }
 

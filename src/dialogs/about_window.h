@@ -27,7 +27,9 @@ inline constexpr int kLogoIntervalMs = 700;
 
 class AboutWindow : public QDialog {
 public:
-    explicit AboutWindow(platform::Services& services);
+    // owner, the main window, keeps the window above it (transient for
+    // it) without blocking it; none in a window of its own.
+    explicit AboutWindow(platform::Services& services, QWidget* owner = nullptr);
 
     // Loads the window if it is not open, from logo frame 1 with the timer
     // running, otherwise only brings it forward.

@@ -36,7 +36,8 @@ QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int widt
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(platform::Services& services) : QDialog(nullptr), services_(services) {
+OptionsWindow::OptionsWindow(platform::Services& services, QWidget* owner)
+    : QDialog(owner), services_(services) {
     SetFixedDialogFrame(this, 2460, 1110);
 
     MakeLabel(this, "シャフルするタイミング", 0, 0, 1905, 225);

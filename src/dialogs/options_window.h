@@ -19,7 +19,9 @@ class OptionsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit OptionsWindow(platform::Services& services);
+    // owner, the main window, keeps the window above it (transient for
+    // it) without blocking it; none in a window of its own.
+    explicit OptionsWindow(platform::Services& services, QWidget* owner = nullptr);
 
     // Loads the window if it is not open, otherwise only brings it forward,
     // keeping what its box holds.

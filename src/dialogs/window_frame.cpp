@@ -15,9 +15,9 @@ namespace dialogs {
 
 void SetFixedDialogFrame(QWidget* window, int clientWidthTwips, int clientHeightTwips) {
     window->setWindowFlags(platform::FixedFrameFlags(Qt::Dialog));
-    platform::KeepNormalState(window);
     window->setFixedSize(platform::TwipsToPixels(clientWidthTwips), platform::TwipsToPixels(clientHeightTwips));
     window->setWindowTitle(QString::fromUtf8(engine::text::kProgramTitle));
+    platform::DeclineMaximiseOnWayland(window);
 }
 
 void CentreOnScreen(QWidget* window) {

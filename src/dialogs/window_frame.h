@@ -6,7 +6,8 @@ class QWidget;
 
 namespace dialogs {
 
-// Turns a parentless widget into such a window with the given client area.
+// Turns a widget, parentless or owned by the main window, into such a
+// window with the given client area.
 void SetFixedDialogFrame(QWidget* window, int clientWidthTwips, int clientHeightTwips);
 
 // Puts the window's outer frame in the middle of the screen it is on (the

@@ -41,7 +41,6 @@ void Form1::BuildDesign() {
     setWindowTitle(QString::fromUtf8(engine::text::kProgramTitle));
     // Fixed border, no minimise or maximise box.
     setWindowFlags(platform::FixedFrameFlags(Qt::Window));
-    platform::KeepNormalState(this);
 
     board_ = new QWidget(this);
     board_->setObjectName(QStringLiteral("board"));

@@ -11,7 +11,7 @@ namespace mainwindow {
 
 void Form1::m2a_Click() { pictures_.ChooseInDialog(this); }
 
-void Form1::m6_Click() { Form2_.Get().Open(pictures_.Picture1()); }
+void Form1::m6_Click() { Form2_.Get(this).Open(pictures_.Picture1()); }
 
 void Form1::m8_Click() {
     if (game_.IsOn()) {
@@ -19,7 +19,7 @@ void Form1::m8_Click() {
         return;
     }
     const bool opening = !frmOption_.get();
-    dialogs::OptionsWindow& window = frmOption_.Get(services_);
+    dialogs::OptionsWindow& window = frmOption_.Get(services_, this);
     // The window checked the value against the same rule the game keeps.
     if (opening)
         connect(&window, &dialogs::OptionsWindow::clickSuChosen, this,
@@ -27,6 +27,6 @@ void Form1::m8_Click() {
     window.Open();
 }
 
-void Form1::m5b_Click() { frmAbout_.Get(services_).Open(); }
+void Form1::m5b_Click() { frmAbout_.Get(services_, this).Open(); }
 
 }  // namespace mainwindow

@@ -9,7 +9,7 @@
 
 namespace mainwindow {
 
-PictureView::PictureView() : QDialog(nullptr) {
+PictureView::PictureView(QWidget* owner) : QDialog(owner) {
     dialogs::SetFixedDialogFrame(this, 3135, 3570);
 
     Image1_ = new dialogs::StretchedImage(this);

@@ -16,7 +16,9 @@ namespace mainwindow {
 
 class PictureView : public QDialog {
 public:
-    PictureView();
+    // owner, the main window, keeps the window above it (transient for
+    // it) without blocking it; none in a window of its own.
+    explicit PictureView(QWidget* owner = nullptr);
 
     // The "表示" command: loads the window with picture1 if it is not open,
     // otherwise only brings it forward, keeping the picture it was loaded

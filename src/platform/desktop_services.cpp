@@ -26,8 +26,8 @@ void DesktopServices::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCurs
 
 void DesktopServices::EndBusy() { QApplication::restoreOverrideCursor(); }
 
-void DesktopServices::OpenUrl(const std::string& url) {
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::StrictMode));
+bool DesktopServices::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::StrictMode));
 }
 
 void DesktopServices::EndProcess() {

@@ -17,7 +17,7 @@ public:
     int RunFileDialog(QFileDialog& dialog) override;
     void BeginBusy() override;
     void EndBusy() override;
-    void OpenUrl(const std::string& url) override;
+    bool OpenUrl(const std::string& url) override;
     void EndProcess() override;
 
 private:

@@ -1,44 +1,30 @@
-// A frame without minimise, maximise or full screen, on window managers
-// that follow the hints and on those that do not.
+// A frame without minimise, maximise or full screen, asked for through the
+// window manager's hints, and a maximise that Wayland's title bar asks for
+// taken back.
 #include "platform/fixed_frame.h"
 
-#include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
-namespace {
-
-class NormalStateKeeper : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* window = qobject_cast<QWidget*>(watched);
-        constexpr Qt::WindowStates kRefused = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
-        if (event->type() == QEvent::WindowStateChange && window && (window->windowState() & kRefused)) {
-            // Queued: the window system has not finished the change it is
-            // telling of.
-            QMetaObject::invokeMethod(
-                window,
-                [window] {
-                    window->setWindowState(Qt::WindowNoState);
-                    window->show();
-                    window->raise();
-                    window->activateWindow();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
-}  // namespace
 
 Qt::WindowFlags FixedFrameFlags(Qt::WindowType type) {
     return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 }
 
-void KeepNormalState(QWidget* window) { window->installEventFilter(new NormalStateKeeper(window)); }
+void DeclineMaximiseOnWayland(QWidget* window) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
+    window->winId();
+    QWindow* handle = window->windowHandle();
+    if (!handle) return;
+    // Direct: QWindow tells of the new state as it asks the compositor for
+    // it, so the withdrawal follows in the same batch of requests.
+    QObject::connect(handle, &QWindow::windowStateChanged, handle, [handle] {
+        constexpr Qt::WindowStates kDeclined = Qt::WindowMaximized | Qt::WindowFullScreen;
+        const Qt::WindowStates states = handle->windowStates();
+        if (states & kDeclined) handle->setWindowStates(states & ~kDeclined);
+    });
+}
 
 }  // namespace platform

@@ -9,15 +9,19 @@ namespace platform {
 
 // Window flags for such a frame, of type Qt::Window or Qt::Dialog. Qt turns
 // them into Motif hints without the minimise and maximise functions, which
-// KWin, Mutter and xfwm follow; the fixed size (the caller's) takes resizing
-// and maximising away everywhere.
+// KWin, Mutter and xfwm follow, and leaves the maximise box out of the title
+// bar it draws itself on Wayland; the fixed size (the caller's) takes
+// resizing and maximising away everywhere. What the window manager does
+// with the window all the same (openbox minimises any window, a "show
+// desktop" hides them all) stays as it decides.
 Qt::WindowFlags FixedFrameFlags(Qt::WindowType type);
 
-// Brings the window straight back to its normal state whenever the window
-// manager minimises, maximises or fills the screen with it. Openbox offers
-// minimise and full screen to every ordinary window and dialog whatever its
-// hints say, and minimising a message box there hides the whole program
-// behind it.
-void KeepNormalState(QWidget* window);
+// On Wayland, withdraws at once a maximise or full screen asked of the
+// window: Qt's own title bar offers a maximise box whatever the flags say,
+// and a compositor that made a fixed-size window maximised would end the
+// connection when the window keeps its size. The request is taken back in
+// the same breath, before the compositor answers it. Minimising, and every
+// state elsewhere, stays as the window manager decides.
+void DeclineMaximiseOnWayland(QWidget* window);
 
 }  // namespace platform

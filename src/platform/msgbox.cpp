@@ -36,7 +36,8 @@ MsgAnswer ShowMessageBox(const std::string& prompt, MsgButtons buttons, const st
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(prompt),
                     QMessageBox::NoButton, QApplication::activeWindow());
     box.setWindowFlags(FixedFrameFlags(Qt::Dialog));
-    KeepNormalState(&box);
+    // What a box tells can be copied, as an address to write to.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -46,6 +47,7 @@ MsgAnswer ShowMessageBox(const std::string& prompt, MsgButtons buttons, const st
         box.setDefaultButton(QMessageBox::Ok);
     }
     MakeRoomForTitle(box);
+    DeclineMaximiseOnWayland(&box);
     switch (box.exec()) {
         case QMessageBox::Yes: return MsgAnswer::Yes;
         case QMessageBox::No: return MsgAnswer::No;

@@ -29,8 +29,8 @@ public:
     virtual void EndBusy() = 0;
 
     // Gives a URL to the desktop's handler for it; a mailto: address opens a
-    // new message in the user's mail program.
-    virtual void OpenUrl(const std::string& url) = 0;
+    // new message in the user's mail program. False when no handler took it.
+    virtual bool OpenUrl(const std::string& url) = 0;
 
     // Ends the process at once: no further events, every window goes with it.
     // Does not return in the program.

@@ -117,6 +117,16 @@ TEST_F(AboutWindowTest, MailLinkOpensANewMessageToTheAuthor) {
     EXPECT_EQ(ShellCalls().size(), 1u);
 }
 
+TEST_F(AboutWindowTest, MailLinkWithoutAMailProgramTellsTheAddress) {
+    auto* window = ShowAbout();
+    services.UrlsOpen(false);
+    services.ExpectBoxes();
+    QTest::mouseClick(MailLabel(window), Qt::LeftButton);
+    ASSERT_EQ(services.Shown().size(), 1u);
+    EXPECT_EQ(services.Shown()[0].prompt, "メールソフトを開けませんでした。次のアドレスへお送り下さい。\npernoka@example.jp");
+    EXPECT_EQ(services.Shown()[0].title, "エラー");
+}
+
 TEST_F(AboutWindowTest, DesignedInLightGreyWithTheGothicFont) {
     auto* window = ShowAbout();
     EXPECT_EQ(window->size(), QSize(194, 186));

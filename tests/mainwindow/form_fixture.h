@@ -11,6 +11,7 @@
 #include "mainwindow/board_accessibility.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/tile_widget.h"
+#include "platform/twips.h"
 #include "support/fake_board.h"
 #include "support/fake_services.h"
 
@@ -52,16 +53,19 @@ protected:
         return engine::TileInCell(form.Game().State().board, {static_cast<int16_t>(col), static_cast<int16_t>(row)});
     }
 
+    // The pixels of a cell of the board on the window's client area.
+    QRect CellRect(engine::Cell cell) {
+        const engine::TileSize size = engine::TileSizeFor(4755, 4335, board().DivCount);
+        return platform::TwipsRect(size.width * cell.col, size.height * cell.row, size.width, size.height);
+    }
+
     // Every tile stands in its cell and is named by it, and the board tells
     // where the gap is, as the engine has the board now.
     void ExpectTilesWhereTheBoardSays() {
         const engine::Board& b = board();
-        const engine::TileSize size = engine::TileSizeFor(4755, 4335, b.DivCount);
         for (int16_t i = 1; i < b.DivCount * b.DivCount; ++i) {
             ASSERT_NE(Tile(i), nullptr) << i;
-            EXPECT_EQ(Tile(i)->geometry().topLeft(),
-                      QPoint(qRound(b.PosX[i] * size.width / 15.0), qRound(b.PosY[i] * size.height / 15.0)))
-                << i;
+            EXPECT_EQ(Tile(i)->geometry(), CellRect(engine::CellOf(b, i))) << i;
             EXPECT_EQ(Tile(i)->accessibleName(), mainwindow::TileName(i, engine::CellOf(b, i))) << i;
         }
         EXPECT_EQ(form.centralWidget()->accessibleDescription(), mainwindow::GapDescription(engine::GapCell(b)));

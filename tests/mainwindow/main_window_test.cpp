@@ -10,10 +10,13 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
+#include <QWindow>
 #include <cmath>
 
 #include "dialogs/about_window.h"
+#include "dialogs/options_window.h"
 #include "mainwindow/form_fixture.h"
+#include "mainwindow/picture_view.h"
 #include "mainwindow/tile_widget.h"
 #include "platform/bmp_fixtures.h"
 #include "support/fake_board.h"
@@ -118,12 +121,11 @@ TEST_F(BoardWidgets, TilesMeetWithoutSeamsOrOverlap) {
     for (int16_t i = 1; i <= 8; ++i) {
         const QRect g = Tile(i)->geometry();
         EXPECT_TRUE(Tile(i)->isVisible());
-        EXPECT_EQ(g.topLeft(), QPoint(qRound(s.PosX[i] * 1585 / 15.0), qRound(s.PosY[i] * 1445 / 15.0)));
+        EXPECT_EQ(g, CellRect(engine::CellOf(s, i)));
         covered += g;
         area += g.width() * g.height();
     }
-    const QRect gap = QRect(QPoint(qRound(s.SpaceX * 1585 / 15.0), qRound(s.SpaceY * 1445 / 15.0)),
-                            QPoint(qRound((s.SpaceX + 1) * 1585 / 15.0) - 1, qRound((s.SpaceY + 1) * 1445 / 15.0) - 1));
+    const QRect gap = CellRect(engine::GapCell(s));
     covered += gap;
     int coveredArea = 0;
     for (const QRect& part : covered) coveredArea += part.width() * part.height();
@@ -234,6 +236,7 @@ public:
     void MidiStop() override {}
     void WavePlay(const std::string&) override { seen = window->screen()->grabWindow(window->winId()).toImage(); }
     void WaveStop() override {}
+    void PrepareTune(const std::string&) override {}
 };
 
 TEST(MovePainting, TheSlidTileIsOnScreenBeforeTheClickSoundBlocks) {
@@ -286,6 +289,28 @@ TEST_F(BoardWidgets, HelpAndAboutLeaveAGameAlone) {
 }  // namespace
 
 namespace {
+
+TEST_F(MainWindow, TheSecondaryWindowsStayAboveTheBoardWithoutBlockingIt) {
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.m6_Click();
+    form.m8_Click();
+    form.m5b_Click();
+    const QWidget* windows[] = {testsupport::OpenWindow<mainwindow::PictureView>(),
+                                testsupport::OpenWindow<dialogs::OptionsWindow>(),
+                                testsupport::OpenWindow<dialogs::AboutWindow>()};
+    for (const QWidget* window : windows) {
+        ASSERT_NE(window, nullptr);
+        SCOPED_TRACE(window->metaObject()->className());
+        EXPECT_EQ(window->parentWidget(), &form);
+        EXPECT_TRUE(window->isWindow());
+        ASSERT_NE(window->windowHandle(), nullptr);
+        EXPECT_EQ(window->windowHandle()->transientParent(), form.windowHandle());
+        EXPECT_EQ(window->windowModality(), Qt::NonModal);
+        EXPECT_FALSE(window->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
 
 TEST_F(MainWindow, BgmMenuKeepsExactlyOneCheckWhicheverIsChosen) {
     BgmItem(form, 0)->trigger();  // ON while already checked: Qt unticks it first

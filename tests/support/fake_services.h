@@ -78,7 +78,12 @@ public:
     int RunFileDialog(QFileDialog& dialog) override;
     void BeginBusy() override;
     void EndBusy() override;
-    void OpenUrl(const std::string& url) override { shellCalls_.emplace_back("url", url); }
+    // Whether the next URLs find a handler.
+    void UrlsOpen(bool open) { urlsOpen_ = open; }
+    bool OpenUrl(const std::string& url) override {
+        shellCalls_.emplace_back("url", url);
+        return urlsOpen_;
+    }
     void EndProcess() override { ++endProcessCalls_; }
 
 private:
@@ -96,6 +101,7 @@ private:
     std::function<void(bool)> onBusy_;
 
     std::vector<ShellCall> shellCalls_;
+    bool urlsOpen_ = true;
     int endProcessCalls_ = 0;
 };
 
