@@ -66,6 +66,8 @@ std::string StartFolder() {
     return buffer.data();
 }
 
+// A relative name stays relative when the start folder is gone: no folder
+// the program could name for it is the one it was given in.
 std::string Absolute(const std::string& file) {
     if (file.empty() || file.front() == '/') return file;
     const std::string folder = StartFolder();

@@ -15,7 +15,7 @@ struct CommandLine {
     std::string error;
     // The picture file to start with, as the bytes it was given in; a
     // relative name is made absolute against the folder the program was
-    // started in.
+    // started in, and stays relative when that folder no longer exists.
     std::optional<std::string> pictureFile;
 };
 

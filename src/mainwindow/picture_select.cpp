@@ -57,15 +57,23 @@ void PictureSelect::ChooseInDialog(QWidget* owner) {
     // Cancelling keeps the picture already chosen, so a game can never start
     // on an empty one.
     if (chosen.empty()) return;
-    // The next dialog opens where this file was found. Nothing else reads
-    // the current folder: the data files are named in full from AppDir.
-    QDir::setCurrent(QFileInfo(QFile::decodeName(chosen.c_str())).absolutePath());
+    OpenNextDialogBeside(chosen);
     ChooseFile(chosen);
+}
+
+void PictureSelect::OpenNextDialogBeside(const std::string& path) {
+    // Nothing else reads the current folder: the data files are named in
+    // full from AppDir.
+    QDir::setCurrent(QFileInfo(QFile::decodeName(path.c_str())).absolutePath());
 }
 
 void PictureSelect::ChooseFile(const std::string& path) {
     if (RefusedDuringGame()) return;
-    std::optional<QImage> picture = Load(path);
+    // A relative name belongs to a folder that is not current any more (the
+    // program's own is), or no longer exists: whatever file it would find
+    // here is not the one meant.
+    std::optional<QImage> picture;
+    if (!path.empty() && path.front() == '/') picture = Load(path);
     if (!picture) {
         // The picture chosen before stays for the next game: the player is
         // told, or the choice would look taken.
@@ -73,6 +81,7 @@ void PictureSelect::ChooseFile(const std::string& path) {
         services_.MsgBox(engine::text::kPictureUnreadable, platform::MsgButtons::Ok, engine::text::kErrorTitle);
         return;
     }
+    OpenNextDialogBeside(path);
     Take(std::move(*picture), path);
 }
 

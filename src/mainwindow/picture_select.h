@@ -21,15 +21,16 @@ class PictureSelect {
 public:
     PictureSelect(engine::Game& game, platform::Services& services);
 
-    // "画像選択": any BMP, JPEG or GIF file, picked in the open-file dialog
-    // that starts in the current folder; a chosen file's folder becomes the
-    // current one. Cancelling changes nothing.
+    // "画像選択": any BMP, JPEG, GIF or PNG file, picked in the open-file
+    // dialog that starts in the current folder: where the last picture came
+    // from, or the last file picked in it. Cancelling changes nothing.
     void ChooseInDialog(QWidget* owner);
 
     // A picture file chosen in the dialog, dropped on the main window or
-    // named on the command line. A file that does not load is reported and
-    // leaves the picture as it was, with PicturePath naming it. The path is
-    // the file system's bytes.
+    // named on the command line, by its absolute path in the file system's
+    // bytes. A file that does not load, or a relative name, is reported and
+    // leaves the picture as it was, with PicturePath naming it; a picture
+    // that loads makes its folder the current one.
     void ChooseFile(const std::string& path);
 
     // "パンチラ" and "ねまき": a picture of the program's folder, chosen as
@@ -46,6 +47,8 @@ private:
     bool RefusedDuringGame();
     // Loads under the wait cursor; nothing when the file does not load.
     std::optional<QImage> Load(const std::string& path);
+    // The file's folder becomes the current one, where the dialog opens.
+    static void OpenNextDialogBeside(const std::string& path);
 
     engine::Game& game_;
     platform::Services& services_;

@@ -77,15 +77,22 @@ TEST_F(PictureSelect, AllThreeCommandsRefuseWhileAGameIsOn) {
     ExpectPictureKept();
 }
 
-TEST_F(PictureSelect, TheDialogOpensInTheCurrentFolderThenWhereTheLastFileWasChosen) {
+TEST_F(PictureSelect, TheDialogOpensInTheCurrentFolderThenWhereTheLastPictureCameFrom) {
     ASSERT_TRUE(QDir::setCurrent(folder_.path()));
     ASSERT_TRUE(QDir(folder_.path()).mkdir("photos"));
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("dropped"));
     services_.Choose(Put("photos/chosen.bmp", TwoColour(40, 30, Qt::red, Qt::blue), "BMP"));
     select_.ChooseInDialog(nullptr);
     services_.Choose({});
     select_.ChooseInDialog(nullptr);
+    // A picture dropped or named at start counts as much as one picked; a
+    // file that does not load leaves the folder as it was.
+    select_.ChooseFile(Put("dropped/d.bmp", TwoColour(40, 30, Qt::red, Qt::blue), "BMP").toStdString());
+    services_.ExpectBoxes();
+    select_.ChooseFile(folder_.filePath("photos/missing.bmp").toStdString());
+    select_.ChooseInDialog(nullptr);
 
-    ASSERT_EQ(services_.SeenDialogs().size(), 2u);
+    ASSERT_EQ(services_.SeenDialogs().size(), 3u);
     const auto& seen = services_.SeenDialogs().front();
     EXPECT_EQ(seen.title, "画像ファイルの選択");
     EXPECT_EQ(seen.shownTypes,
@@ -93,7 +100,19 @@ TEST_F(PictureSelect, TheDialogOpensInTheCurrentFolderThenWhereTheLastFileWasCho
     EXPECT_EQ(seen.preselectedType, 0);
     EXPECT_EQ(seen.directory, QDir(folder_.path()).absolutePath());
     EXPECT_EQ(seen.fileMode, QFileDialog::ExistingFile);
-    EXPECT_EQ(services_.SeenDialogs().back().directory, QDir(folder_.filePath("photos")).absolutePath());
+    EXPECT_EQ(services_.SeenDialogs()[1].directory, QDir(folder_.filePath("photos")).absolutePath());
+    EXPECT_EQ(services_.SeenDialogs().back().directory, QDir(folder_.filePath("dropped")).absolutePath());
+}
+
+TEST_F(PictureSelect, ARelativeNameIsToldAsUnusableWhateverTheCurrentFolderHolds) {
+    ASSERT_TRUE(QDir::setCurrent(folder_.path()));
+    Put("nemaki.jpg", TwoColour(40, 40, Qt::blue, Qt::blue));
+    services_.ExpectBoxes();
+    select_.ChooseFile("nemaki.jpg");
+    ASSERT_EQ(services_.Shown().size(), 1u);
+    EXPECT_EQ(services_.Shown()[0].prompt, "画像を読み込めませんでした。");
+    EXPECT_EQ(state_.PicturePath, "nemaki.jpg");
+    ExpectPictureKept();
 }
 
 TEST_F(PictureSelect, ChoosingAFileLoadsIt) {
