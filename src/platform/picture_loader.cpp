@@ -10,6 +10,7 @@
 #include "platform/device_pixels.h"
 #include "platform/jpeg_frame.h"
 #include "platform/regular_file.h"
+#include "platform/row_reduction.h"
 
 namespace platform {
 namespace {
@@ -26,18 +27,37 @@ QByteArray PictureFormatOf(QFile& file) {
     return {};
 }
 
-// What of a PNG's header decides how Qt decodes it.
+// What of a PNG's chunks before its pixels decides how Qt decodes it.
 struct PngHeader {
     int bitDepth;
     int colourType;
     bool interlaced;
+    bool transparency;  // a tRNS chunk
 };
 
-// The header chunk comes first, straight after the signature.
+quint32 BigEndian32(const QByteArray& bytes, int at) {
+    quint32 value = 0;
+    for (int i = 0; i < 4; ++i) value = value << 8 | static_cast<uchar>(bytes[at + i]);
+    return value;
+}
+
+// The header chunk comes first, straight after the signature; a tRNS chunk
+// may stand anywhere before the first IDAT. The file is left at its start.
 std::optional<PngHeader> ReadPngHeader(QFile& file) {
     const QByteArray head = file.peek(29);
     if (head.size() < 29 || head.mid(12, 4) != "IHDR") return std::nullopt;
-    return PngHeader{static_cast<uchar>(head[24]), static_cast<uchar>(head[25]), head[28] != 0};
+    PngHeader png{static_cast<uchar>(head[24]), static_cast<uchar>(head[25]), head[28] != 0, false};
+    qint64 at = 33;
+    while (file.seek(at)) {
+        const QByteArray chunk = file.read(8);
+        if (chunk.size() < 8) break;
+        const QByteArray type = chunk.mid(4, 4);
+        if (type == "IDAT" || type == "IEND") break;
+        if (type == "tRNS") png.transparency = true;
+        at += 12 + qint64{BigEndian32(chunk, 0)};
+    }
+    if (!file.seek(0)) return std::nullopt;
+    return png;
 }
 
 // The size to decode an upright picture of size shown at: itself when one side
@@ -53,10 +73,11 @@ QSize ReducedSize(QSize shown, QSize minimum) {
 
 qint64 Pixels(QSize size) { return qint64{size.width()} * size.height(); }
 
-// What a decode at the stored size takes besides the small picture it ends
-// in: 4 bytes a pixel for the picture, and as much again when it is reduced
-// (the reduction works on a 32-bit copy of anything else).
-qint64 FullSizeBytes(QSize stored, bool reduced) { return Pixels(stored) * 4 * (reduced ? 2 : 1); }
+// What a decode at the stored size takes: at most 4 bytes a pixel for the
+// picture, and the reduced picture made from it row by row.
+qint64 FullSizeBytes(QSize stored, QSize reduced, bool reduces) {
+    return Pixels(stored) * 4 + (reduces ? Pixels(reduced) * 4 : 0);
+}
 
 // A multi-scan JPEG: the coefficients, and the picture the decoder writes.
 // Scaling in the decoder comes in eighths, so that picture may be up to
@@ -67,15 +88,33 @@ qint64 MultiScanJpegBytes(const JpegFrame& frame, QSize stored, QSize decoded, b
     return CoefficientBytes(frame) + written * 4;
 }
 
-// Qt reads an 8-bit PNG in colour or in grey with alpha, not interlaced,
-// row by row straight into the reduced picture. Any other it decodes whole
-// (8 bytes a pixel at 16 bits, at most 4 else) and reduces from a 32-bit copy.
+// The bits a pixel of the picture Qt decodes a PNG to whole: one bit for
+// black and white, a byte for a palette or grey (two at 16 bits without
+// transparency), 64 bits for 16-bit colour and 16-bit grey made
+// transparent, 32 for the rest.
+int PngDecodedBits(const PngHeader& png) {
+    enum { kGrey = 0, kPalette = 3 };
+    if (png.colourType == kPalette) return png.bitDepth == 1 ? 1 : 8;
+    if (png.colourType == kGrey) {
+        if (png.bitDepth == 1) return 1;
+        if (png.bitDepth == 16) return png.transparency ? 64 : 16;
+        return 8;
+    }
+    return png.bitDepth == 16 ? 64 : 32;
+}
+
+// Whether Qt reads the PNG row by row straight into the reduced picture:
+// 8-bit colour or grey with alpha, not interlaced.
+bool PngReducedAsRead(const PngHeader& png) {
+    return PngDecodedBits(png) == 32 && png.colourType != 0 && png.colourType != 3 && !png.interlaced;
+}
+
+// Any other PNG is decoded whole, at its own depth, each row's bytes
+// padded to 4, and reduced from it row by row.
 qint64 PngBytes(const PngHeader& png, QSize stored, QSize decoded, bool reduced) {
-    const bool rowByRow =
-        png.bitDepth == 8 && !png.interlaced && (png.colourType == 2 || png.colourType == 4 || png.colourType == 6);
-    if (reduced && rowByRow) return Pixels(decoded) * 4;
-    const qint64 whole = Pixels(stored) * (png.bitDepth == 16 ? 8 : 4);
-    return reduced ? whole + Pixels(stored) * 4 : whole;
+    if (reduced && PngReducedAsRead(png)) return Pixels(decoded) * 4;
+    const qint64 rowBytes = (qint64{stored.width()} * PngDecodedBits(png) + 31) / 32 * 4;
+    return rowBytes * stored.height() + (reduced ? Pixels(decoded) * 4 : 0);
 }
 
 }  // namespace
@@ -119,11 +158,14 @@ std::optional<QImage> LoadPicture(const std::string& path, QSize board) {
     const QSize shown = turned ? stored.transposed() : stored;
     const QSize reduced = ReducedSize(shown, MinimumDecodeSize(board));
     const bool reduces = reduced != shown;
-    const bool decoderReduces = reader.supportsOption(QImageIOHandler::ScaledSize);
+    // Qt's PNG reader reduces only what it reads row by row; any other PNG
+    // it would reduce from a whole 32-bit copy.
+    const bool decoderReduces =
+        reader.supportsOption(QImageIOHandler::ScaledSize) && (!png || PngReducedAsRead(*png));
     if (png) {
         if (PngBytes(*png, stored, reduced, reduces) > kMaxDecodeBytes) return std::nullopt;
     } else if (!decoderReduces) {
-        if (FullSizeBytes(stored, reduces) > kMaxDecodeBytes) return std::nullopt;
+        if (FullSizeBytes(stored, reduced, reduces) > kMaxDecodeBytes) return std::nullopt;
     } else if (jpeg && jpeg->multiScan) {
         if (MultiScanJpegBytes(*jpeg, stored, reduced, reduces) > kMaxDecodeBytes) return std::nullopt;
     }
@@ -131,12 +173,16 @@ std::optional<QImage> LoadPicture(const std::string& path, QSize board) {
     if (reduces && decoderReduces) reader.setScaledSize(turned ? reduced.transposed() : reduced);
     QImage picture = reader.read();
     if (picture.isNull()) return std::nullopt;
+    // Qt's own scaling would first copy the whole picture to 32 bits.
+    if (picture.size() != reduced && !decoderReduces) {
+        picture = ReducedByRows(picture, reduced);
+        if (picture.isNull()) return std::nullopt;
+    }
     // Qt scales a 1-bit picture smoothly to black, and the tiles and the
     // picture view scale it smoothly: they get whole bytes to a pixel.
     if (picture.depth() == 1) {
         picture.convertTo(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     }
-    if (reduces && !decoderReduces) picture = picture.scaled(reduced, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return picture;
 }
 
