@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     platform::ClockRandom random;
     mainwindow::Form1 form1(*sound, random, services);
     form1.show();
-    platform::DeclineMaximiseOnWayland(&form1);
+    platform::AnswerMaximiseOnWayland(&form1);
     // A file named on the command line is the first choice of picture, made
     // before any game could start.
     if (command.pictureFile) form1.Pictures().ChooseFile(*command.pictureFile);

@@ -17,7 +17,7 @@ void SetFixedDialogFrame(QWidget* window, int clientWidthTwips, int clientHeight
     window->setWindowFlags(platform::FixedFrameFlags(Qt::Dialog));
     window->setFixedSize(platform::TwipsToPixels(clientWidthTwips), platform::TwipsToPixels(clientHeightTwips));
     window->setWindowTitle(QString::fromUtf8(engine::text::kProgramTitle));
-    platform::DeclineMaximiseOnWayland(window);
+    platform::AnswerMaximiseOnWayland(window);
 }
 
 void CentreOnScreen(QWidget* window) {

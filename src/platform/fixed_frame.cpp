@@ -1,30 +1,57 @@
 // A frame without minimise, maximise or full screen, asked for through the
 // window manager's hints, and a maximise that Wayland's title bar asks for
-// taken back.
+// answered as the compositor expects.
 #include "platform/fixed_frame.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QWidget>
-#include <QWindow>
 
 namespace platform {
+namespace {
+
+constexpr Qt::WindowStates kDeclined = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+// Keeps a window at its size in the normal state, while letting it take
+// whatever size a maximised or full-screen state comes with.
+class NormalSizeKeeper : public QObject {
+public:
+    NormalSizeKeeper(QWidget* window, QSize size) : QObject(window), size_(size) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Resize && !(window->windowState() & kDeclined) && window->size() != size_)
+            window->resize(size_);
+        return false;
+    }
+
+private:
+    QSize size_;
+};
+
+}  // namespace
 
 Qt::WindowFlags FixedFrameFlags(Qt::WindowType type) {
     return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 }
 
-void DeclineMaximiseOnWayland(QWidget* window) {
+void AnswerMaximiseOnWayland(QWidget* window) {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
-    window->winId();
-    QWindow* handle = window->windowHandle();
-    if (!handle) return;
-    // Direct: QWindow tells of the new state as it asks the compositor for
-    // it, so the withdrawal follows in the same batch of requests.
-    QObject::connect(handle, &QWindow::windowStateChanged, handle, [handle] {
-        constexpr Qt::WindowStates kDeclined = Qt::WindowMaximized | Qt::WindowFullScreen;
-        const Qt::WindowStates states = handle->windowStates();
-        if (states & kDeclined) handle->setWindowStates(states & ~kDeclined);
-    });
+    // A maximised or full-screen window must take exactly the size the
+    // compositor configures, which a fixed size never does: the window is
+    // let grow, its contents staying as they are, and kept at its own size
+    // whenever it is in the normal state (a client chooses its size there,
+    // so a resize from the title bar's edges ends where it started). Taking
+    // the state back at once would have the window shrink before the
+    // compositor has withdrawn it, which ends the connection all the same.
+    const QSize size = window->maximumSize();
+    if (size == window->minimumSize()) {
+        if (QLayout* layout = window->layout()) layout->setSizeConstraint(QLayout::SetMinimumSize);
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        window->installEventFilter(new NormalSizeKeeper(window, size));
+    }
 }
 
 }  // namespace platform

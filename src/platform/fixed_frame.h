@@ -16,12 +16,13 @@ namespace platform {
 // desktop" hides them all) stays as it decides.
 Qt::WindowFlags FixedFrameFlags(Qt::WindowType type);
 
-// On Wayland, withdraws at once a maximise or full screen asked of the
-// window: Qt's own title bar offers a maximise box whatever the flags say,
-// and a compositor that made a fixed-size window maximised would end the
-// connection when the window keeps its size. The request is taken back in
-// the same breath, before the compositor answers it. Minimising, and every
-// state elsewhere, stays as the window manager decides.
-void DeclineMaximiseOnWayland(QWidget* window);
+// On Wayland, lets the window take a maximise or full screen asked of it:
+// Qt's own title bar offers a maximise box whatever the flags say, and a
+// compositor ends the connection of a window that keeps a fixed size in
+// such a state. The window takes the size the state comes with for as long
+// as it lasts (its contents stay as they are), and is back at its own when
+// the player restores it. Minimising, and every state elsewhere, stays as
+// the window manager decides.
+void AnswerMaximiseOnWayland(QWidget* window);
 
 }  // namespace platform

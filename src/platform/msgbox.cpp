@@ -47,7 +47,7 @@ MsgAnswer ShowMessageBox(const std::string& prompt, MsgButtons buttons, const st
         box.setDefaultButton(QMessageBox::Ok);
     }
     MakeRoomForTitle(box);
-    DeclineMaximiseOnWayland(&box);
+    AnswerMaximiseOnWayland(&box);
     switch (box.exec()) {
         case QMessageBox::Yes: return MsgAnswer::Yes;
         case QMessageBox::No: return MsgAnswer::No;
