@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Every window keeps a fixed dialog frame under openbox: the hints leave out
 # resizing, maximising and (for window managers that read the Motif hints)
-# minimising; openbox offers minimise and full screen to any window all the
-# same, so the main window, a message box and the options window each come
-# straight back when minimised or put full screen.
+# minimising; openbox offers minimise to any window all the same, and what
+# it decides stays: a window minimised, or hidden by "show desktop" with the
+# rest, comes back only when asked to.
 source "$(dirname "$0")/lib.sh"
 
 # The Motif functions: all (1), minimise (8), maximise (16). Resizing is
@@ -22,8 +22,10 @@ shown_normally() {
     [ "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' ')" = "$2" ]
 }
 
-# The window at its design size, as the program shows it, after openbox
-# has been asked to minimise it and then to fill the screen with it.
+hidden() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; }
+unmapped() { ! xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
+
+# The window's hints, then the window minimised until it is brought back.
 check_frame() {
   local id=$1 what=$2 size
   size=$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' ')
@@ -31,10 +33,10 @@ check_frame() {
   ! allowed "$id" | grep -qE 'ACTION_(RESIZE|MAXIMIZE)' || fail "$what: $(allowed "$id")"
   note "$what: $(allowed "$id" | sed 's/.*= //; s/_NET_WM_ACTION_//g')"
   xdotool windowminimize "$id"
-  wait_for "$what stayed minimised" shown_normally "$id" "$size"
-  wmctrl -i -r "$id" -b add,fullscreen
-  wait_for "$what stayed full screen" shown_normally "$id" "$size"
-  note "$what: back at once from minimised and from full screen"
+  wait_for "$what was not minimised" hidden "$id"
+  wmctrl -i -a "$id"
+  wait_for "$what did not come back" shown_normally "$id" "$size"
+  note "$what: minimised until brought back"
 }
 
 start_x
@@ -47,6 +49,13 @@ box=$(wait_other_window "$win")
 check_frame "$box" "message box"
 shown_normally "$win" "$(xdotool getwindowgeometry --shell "$win" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' ')" ||
   fail "the main window went with the message box"
+# Show desktop hides the game and its box until it is turned off.
+wmctrl -k on
+wait_for "show desktop left the game shown" unmapped "$win"
+wait_for "show desktop left the box shown" unmapped "$box"
+wmctrl -k off
+wait_for "the game did not come back" shown_normally "$win" "$(xdotool getwindowgeometry --shell "$win" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' ')"
+note "show desktop: both hidden until turned off"
 focus "$box"
 keys Return
 wait_alone "$win" "the message box did not close"
