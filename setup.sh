@@ -25,7 +25,7 @@ esac
 packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev qt6-base-dev-tools
-  libsdl2-mixer-dev libfluidsynth-dev
+  libsdl2-mixer-dev libfluidsynth-dev libpng-dev
   qt6-translations-l10n qt6-image-formats-plugins fonts-ipafont-gothic timgm6mb-soundfont
 )
 if [ "$mode" = test ]; then

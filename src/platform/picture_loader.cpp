@@ -9,6 +9,7 @@
 
 #include "platform/device_pixels.h"
 #include "platform/jpeg_frame.h"
+#include "platform/png_reader.h"
 #include "platform/regular_file.h"
 #include "platform/row_reduction.h"
 
@@ -27,50 +28,6 @@ QByteArray PictureFormatOf(QFile& file) {
     return {};
 }
 
-// What of a PNG's chunks before its pixels decides how Qt decodes it.
-struct PngHeader {
-    int bitDepth;
-    int colourType;
-    bool interlaced;
-    bool transparency;  // a tRNS chunk
-};
-
-quint32 BigEndian32(const QByteArray& bytes, int at) {
-    quint32 value = 0;
-    for (int i = 0; i < 4; ++i) value = value << 8 | static_cast<uchar>(bytes[at + i]);
-    return value;
-}
-
-// The header chunk comes first, straight after the signature; a tRNS chunk
-// may stand anywhere before the first IDAT. The file is left at its start.
-std::optional<PngHeader> ReadPngHeader(QFile& file) {
-    const QByteArray head = file.peek(29);
-    if (head.size() < 29 || head.mid(12, 4) != "IHDR") return std::nullopt;
-    PngHeader png{static_cast<uchar>(head[24]), static_cast<uchar>(head[25]), head[28] != 0, false};
-    qint64 at = 33;
-    while (file.seek(at)) {
-        const QByteArray chunk = file.read(8);
-        if (chunk.size() < 8) break;
-        const QByteArray type = chunk.mid(4, 4);
-        if (type == "IDAT" || type == "IEND") break;
-        if (type == "tRNS") png.transparency = true;
-        at += 12 + qint64{BigEndian32(chunk, 0)};
-    }
-    if (!file.seek(0)) return std::nullopt;
-    return png;
-}
-
-// The size to decode an upright picture of size shown at: itself when one side
-// is already within minimum, else shrunk with its shape kept until one side
-// meets minimum (rounded up, so neither side falls short of it).
-QSize ReducedSize(QSize shown, QSize minimum) {
-    const qint64 w = shown.width(), h = shown.height();
-    const qint64 mw = minimum.width(), mh = minimum.height();
-    if (w <= mw || h <= mh) return shown;
-    if (mw * h >= mh * w) return QSize(static_cast<int>(mw), static_cast<int>((h * mw + w - 1) / w));
-    return QSize(static_cast<int>((w * mh + h - 1) / h), static_cast<int>(mh));
-}
-
 qint64 Pixels(QSize size) { return qint64{size.width()} * size.height(); }
 
 // What a decode at the stored size takes: at most 4 bytes a pixel for the
@@ -86,35 +43,6 @@ qint64 FullSizeBytes(QSize stored, QSize reduced, bool reduces) {
 qint64 MultiScanJpegBytes(const JpegFrame& frame, QSize stored, QSize decoded, bool reduced) {
     const qint64 written = reduced ? std::max(4 * Pixels(decoded), Pixels(stored) / 64) : Pixels(stored);
     return CoefficientBytes(frame) + written * 4;
-}
-
-// The bits a pixel of the picture Qt decodes a PNG to whole: one bit for
-// black and white, a byte for a palette or grey (two at 16 bits without
-// transparency), 64 bits for 16-bit colour and 16-bit grey made
-// transparent, 32 for the rest.
-int PngDecodedBits(const PngHeader& png) {
-    enum { kGrey = 0, kPalette = 3 };
-    if (png.colourType == kPalette) return png.bitDepth == 1 ? 1 : 8;
-    if (png.colourType == kGrey) {
-        if (png.bitDepth == 1) return 1;
-        if (png.bitDepth == 16) return png.transparency ? 64 : 16;
-        return 8;
-    }
-    return png.bitDepth == 16 ? 64 : 32;
-}
-
-// Whether Qt reads the PNG row by row straight into the reduced picture:
-// 8-bit colour or grey with alpha, not interlaced.
-bool PngReducedAsRead(const PngHeader& png) {
-    return PngDecodedBits(png) == 32 && png.colourType != 0 && png.colourType != 3 && !png.interlaced;
-}
-
-// Any other PNG is decoded whole, at its own depth, each row's bytes
-// padded to 4, and reduced from it row by row.
-qint64 PngBytes(const PngHeader& png, QSize stored, QSize decoded, bool reduced) {
-    if (reduced && PngReducedAsRead(png)) return Pixels(decoded) * 4;
-    const qint64 rowBytes = (qint64{stored.width()} * PngDecodedBits(png) + 31) / 32 * 4;
-    return rowBytes * stored.height() + (reduced ? Pixels(decoded) * 4 : 0);
 }
 
 }  // namespace
@@ -140,8 +68,9 @@ std::optional<QImage> LoadPicture(const std::string& path, QSize board) {
     // bytes say.
     const QByteArray format = PictureFormatOf(file);
     if (format.isEmpty()) return std::nullopt;
-    std::optional<PngHeader> png;
-    if (format == "png" && !(png = ReadPngHeader(file))) return std::nullopt;
+    // Qt would decode any PNG but plain 8-bit colour whole, 16-bit colour
+    // at 8 bytes a pixel.
+    if (format == "png") return ReadPng(file, MinimumDecodeSize(board), kMaxDecodeBytes);
     QImageReader reader(&file, format);
     reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(true);
@@ -158,13 +87,8 @@ std::optional<QImage> LoadPicture(const std::string& path, QSize board) {
     const QSize shown = turned ? stored.transposed() : stored;
     const QSize reduced = ReducedSize(shown, MinimumDecodeSize(board));
     const bool reduces = reduced != shown;
-    // Qt's PNG reader reduces only what it reads row by row; any other PNG
-    // it would reduce from a whole 32-bit copy.
-    const bool decoderReduces =
-        reader.supportsOption(QImageIOHandler::ScaledSize) && (!png || PngReducedAsRead(*png));
-    if (png) {
-        if (PngBytes(*png, stored, reduced, reduces) > kMaxDecodeBytes) return std::nullopt;
-    } else if (!decoderReduces) {
+    const bool decoderReduces = reader.supportsOption(QImageIOHandler::ScaledSize);
+    if (!decoderReduces) {
         if (FullSizeBytes(stored, reduced, reduces) > kMaxDecodeBytes) return std::nullopt;
     } else if (jpeg && jpeg->multiScan) {
         if (MultiScanJpegBytes(*jpeg, stored, reduced, reduces) > kMaxDecodeBytes) return std::nullopt;

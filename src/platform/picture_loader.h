@@ -21,13 +21,14 @@ QSize MinimumDecodeSize(QSize board);
 // empty path yields an empty picture (a null QImage). A null optional is a
 // failure the caller sees: no such regular file, not a BMP/JPEG/GIF/PNG, a
 // broken header, or a decode that would take more than kMaxDecodeBytes. A
-// file cut short after a sound header loads as far as the decoder gets.
+// file cut short after a sound header loads as far as the decoder gets
+// (a PNG, whose rows come from libpng, does not).
 std::optional<QImage> LoadPicture(const std::string& path, QSize board);
 
 // The most memory one decode may take. Counted from the header: the picture
 // Qt allocates, and where a picture must be decoded at full size (a BMP, a
-// GIF, most PNGs but the plain 8-bit colour ones, the coefficients of a
-// progressive JPEG) what that takes as well.
+// GIF, an interlaced PNG, the coefficients of a progressive JPEG) what
+// that takes as well.
 inline constexpr qint64 kMaxDecodeBytes = qint64{200} * 1024 * 1024;
 
 }  // namespace platform

@@ -50,48 +50,63 @@ void FetchRow(const QImage& picture, int y, std::vector<QRgb>& row) {
 
 }  // namespace
 
-QImage ReducedByRows(const QImage& picture, QSize size) {
-    const int w = picture.width(), h = picture.height();
-    const int ow = size.width(), oh = size.height();
-    if (picture.isNull() || ow <= 0 || oh <= 0 || ow > w || oh > h) return QImage();
-    const bool alpha = picture.hasAlphaChannel();
-    QImage reduced(size, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    if (reduced.isNull()) return QImage();
+QSize ReducedSize(QSize shown, QSize minimum) {
+    const qint64 w = shown.width(), h = shown.height();
+    const qint64 mw = minimum.width(), mh = minimum.height();
+    if (w <= mw || h <= mh) return shown;
+    if (mw * h >= mh * w) return QSize(static_cast<int>(mw), static_cast<int>((h * mw + w - 1) / w));
+    return QSize(static_cast<int>((w * mh + h - 1) / h), static_cast<int>(mh));
+}
 
-    // Output column x covers source columns [first[x], first[x + 1]).
-    std::vector<int> first(static_cast<size_t>(ow) + 1);
-    for (int x = 0; x <= ow; ++x) first[x] = static_cast<int>(int64_t{x} * w / ow);
-    std::vector<uint64_t> sums(static_cast<size_t>(ow) * 4);
-    std::vector<QRgb> row(static_cast<size_t>(w));
+RowReducer::RowReducer(QSize from, QSize to, bool alpha) : from_(from), alpha_(alpha) {
+    const int w = from.width(), ow = to.width(), oh = to.height();
+    if (ow <= 0 || oh <= 0 || ow > w || oh > from.height()) return;
+    reduced_ = QImage(to, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    if (reduced_.isNull()) return;
+    first_.resize(static_cast<size_t>(ow) + 1);
+    for (int x = 0; x <= ow; ++x) first_[x] = static_cast<int>(int64_t{x} * w / ow);
+    sums_.assign(static_cast<size_t>(ow) * 4, 0);
+}
 
-    int y = 0;
-    for (int oy = 0; oy < oh; ++oy) {
-        const int last = static_cast<int>(int64_t{oy + 1} * h / oh);
-        std::fill(sums.begin(), sums.end(), 0);
-        const int rows = last - y;
-        for (; y < last; ++y) {
-            FetchRow(picture, y, row);
-            const QRgb* pixels = row.data();
-            for (int x = 0; x < ow; ++x) {
-                uint64_t* sum = &sums[static_cast<size_t>(x) * 4];
-                for (int sx = first[x]; sx < first[x + 1]; ++sx) {
-                    const QRgb p = pixels[sx];
-                    sum[0] += qRed(p);
-                    sum[1] += qGreen(p);
-                    sum[2] += qBlue(p);
-                    sum[3] += qAlpha(p);
-                }
-            }
-        }
-        auto* out = reinterpret_cast<QRgb*>(reduced.scanLine(oy));
-        for (int x = 0; x < ow; ++x) {
-            const uint64_t count = uint64_t(first[x + 1] - first[x]) * rows;
-            const uint64_t* sum = &sums[static_cast<size_t>(x) * 4];
-            const auto mean = [count](uint64_t s) { return static_cast<int>((s + count / 2) / count); };
-            out[x] = qRgba(mean(sum[0]), mean(sum[1]), mean(sum[2]), alpha ? mean(sum[3]) : 255);
+void RowReducer::Add(const QRgb* row) {
+    const int ow = reduced_.width(), oh = reduced_.height();
+    if (reduced_.isNull() || oy_ >= oh) return;
+    for (int x = 0; x < ow; ++x) {
+        uint64_t* sum = &sums_[static_cast<size_t>(x) * 4];
+        for (int sx = first_[x]; sx < first_[x + 1]; ++sx) {
+            const QRgb p = row[sx];
+            sum[0] += qRed(p);
+            sum[1] += qGreen(p);
+            sum[2] += qBlue(p);
+            sum[3] += qAlpha(p);
         }
     }
-    return reduced;
+    ++y_;
+    ++rowsInBlock_;
+    // Output row oy_ covers the source rows up to (oy_ + 1) * h / oh.
+    if (y_ < static_cast<int>(int64_t{oy_ + 1} * from_.height() / oh)) return;
+    auto* out = reinterpret_cast<QRgb*>(reduced_.scanLine(oy_));
+    for (int x = 0; x < ow; ++x) {
+        const uint64_t count = uint64_t(first_[x + 1] - first_[x]) * rowsInBlock_;
+        const uint64_t* sum = &sums_[static_cast<size_t>(x) * 4];
+        const auto mean = [count](uint64_t s) { return static_cast<int>((s + count / 2) / count); };
+        out[x] = qRgba(mean(sum[0]), mean(sum[1]), mean(sum[2]), alpha_ ? mean(sum[3]) : 255);
+    }
+    std::fill(sums_.begin(), sums_.end(), 0);
+    rowsInBlock_ = 0;
+    ++oy_;
+}
+
+QImage ReducedByRows(const QImage& picture, QSize size) {
+    if (picture.isNull()) return QImage();
+    RowReducer reducer(picture.size(), size, picture.hasAlphaChannel());
+    if (reducer.picture().isNull()) return QImage();
+    std::vector<QRgb> row(static_cast<size_t>(picture.width()));
+    for (int y = 0; y < picture.height(); ++y) {
+        FetchRow(picture, y, row);
+        reducer.Add(row.data());
+    }
+    return reducer.picture();
 }
 
 }  // namespace platform
