@@ -130,7 +130,9 @@ inline QByteArray FlatJpeg(int width, int height) {
 // A PNG of any bit depth, colour type and interlacing, whose samples are a
 // pattern of bytes; only the first rows rows of data are written when given,
 // so a huge picture can be claimed in a small file that ends early.
-inline QByteArray Png(int width, int height, int bitDepth, int colourType, bool interlaced = false, int rows = -1) {
+// Transparent adds a tRNS chunk.
+inline QByteArray Png(int width, int height, int bitDepth, int colourType, bool interlaced = false, int rows = -1,
+                      bool transparent = false) {
     auto u32 = [](QByteArray& out, quint32 v) {
         for (int shift = 24; shift >= 0; shift -= 8) out.append(char((v >> shift) & 0xFF));
     };
@@ -174,6 +176,15 @@ inline QByteArray Png(int width, int height, int bitDepth, int colourType, bool 
         QByteArray palette;
         for (int i = 0; i < 2; ++i) palette.append(char(i * 255)).append(char(100)).append(char(255 - i * 255));
         chunk(out, "PLTE", palette);
+    }
+    // Palette entry 0, or the first pixel's grey or colour (8 or 16 bits),
+    // made transparent: the first pixel always is.
+    if (transparent) {
+        QByteArray trns;
+        if (colourType == 3) trns.append('\0');
+        for (int s = 0; colourType != 3 && s < samples; ++s)
+            trns.append(char(bitDepth == 16 ? s * 14 : 0)).append(char(bitDepth == 16 ? s * 14 + 7 : s * 7));
+        chunk(out, "tRNS", trns);
     }
     chunk(out, "IDAT", qCompress(raw).mid(4));  // the zlib stream without Qt's length
     if (rows < 0) chunk(out, "IEND", {});
