@@ -61,6 +61,13 @@ bool Pictures(const QString& folder) {
     ok &= Put(folder, "alpha.png", Png(16, 12, 8, 6));
     ok &= Put(folder, "grey-alpha.png", Png(16, 12, 8, 4));
     ok &= Put(folder, "palette.png", Png(16, 12, 2, 3));
+    ok &= Put(folder, "palette-trns.png", Png(16, 12, 8, 3, false, -1, true));
+    ok &= Put(folder, "grey.png", Png(16, 12, 8, 0));
+    ok &= Put(folder, "one-bit-grey.png", Png(16, 12, 1, 0));
+    ok &= Put(folder, "grey-sixteen-bits.png", Png(16, 12, 16, 0));
+    ok &= Put(folder, "grey-sixteen-bits-trns.png", Png(16, 12, 16, 0, false, -1, true));
+    ok &= Put(folder, "interlaced-palette.png", Png(16, 12, 4, 3, true));
+    ok &= Put(folder, "interlaced-sixteen-bits-alpha.png", Png(16, 12, 16, 6, true));
     ok &= Put(folder, "sixteen-bits.png", Png(16, 12, 16, 2));
     ok &= Put(folder, "interlaced.png", Png(16, 12, 8, 2, true));
     ok &= Put(folder, "claims-huge.png", Png(40000, 40000, 8, 3, false, 1));
