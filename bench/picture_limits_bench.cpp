@@ -7,9 +7,9 @@
 // The files are made once at start-up: a progressive JPEG of 280 bytes whose
 // frame claims 40000 × 40000, photos of 24 and 50 megapixels (baseline and
 // progressive, quality 92), a 24-bit BMP of 2 × 16.6 million pixels, and
-// PNGs of 50 megapixels: the photo in 8-bit colour and a pattern in a
-// palette. Each PNG is also read by Qt alone, asked for the same reduced
-// size, beside LoadPicture.
+// PNGs of 50 megapixels: the photo in 8-bit and in 16-bit colour and a
+// pattern in a palette. Each PNG is also read by Qt alone, asked for the
+// same reduced size and plainly at its own, beside LoadPicture.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -71,9 +71,9 @@ void BM_LoadPicture(benchmark::State& state, const std::string& name) {
     state.counters["loaded"] = loaded;
 }
 
-// Qt's own reduced decode: the reader asked for the size LoadPicture reduces
-// to, with no bound of ours and none of Qt's.
-void BM_QtReducedDecode(benchmark::State& state, const std::string& name) {
+// Qt's own decode, with no bound of ours and none of Qt's: asked for the
+// size LoadPicture reduces to, or plainly at the stored size.
+void BM_QtDecode(benchmark::State& state, const std::string& name, bool reduced) {
     const QString path = QString::fromStdString(Files().at(name));
     bool loaded = false;
     double peak = 0;
@@ -81,8 +81,10 @@ void BM_QtReducedDecode(benchmark::State& state, const std::string& name) {
         peak = PeakMbAddedBy([&] {
             QImageReader reader(path, "png");
             reader.setAllocationLimit(0);
-            reader.setScaledSize(reader.size().scaled(platform::MinimumDecodeSize(mainwindow::kBoardSize),
-                                                      Qt::KeepAspectRatioByExpanding));
+            if (reduced) {
+                reader.setScaledSize(reader.size().scaled(platform::MinimumDecodeSize(mainwindow::kBoardSize),
+                                                          Qt::KeepAspectRatioByExpanding));
+            }
             loaded = !reader.read().isNull();
         });
     }
@@ -150,6 +152,11 @@ int main(int argc, char** argv) {
         writer.setQuality(50);
         writer.write(Photo(8660, 5774));
         put("50mp.png", png);
+        // Qt writes 16 bits a channel from a 64-bit picture.
+        png.clear();
+        buffer.seek(0);
+        writer.write(Photo(8660, 5774).convertedTo(QImage::Format_RGBX64));
+        put("50mp-16bit.png", png);
     }
     put("50mp-palette.png", testsupport::Png(8660, 5774, 8, 3));
 
@@ -159,10 +166,13 @@ int main(int argc, char** argv) {
             ->UseRealTime()
             ->Iterations(1);
         if (name.ends_with(".png")) {
-            benchmark::RegisterBenchmark(("BM_QtReducedDecode/" + name).c_str(), BM_QtReducedDecode, name)
-                ->Unit(benchmark::kMillisecond)
-                ->UseRealTime()
-                ->Iterations(1);
+            for (const bool reduced : {true, false}) {
+                benchmark::RegisterBenchmark(
+                    ((reduced ? "BM_QtReducedDecode/" : "BM_QtPlainRead/") + name).c_str(), BM_QtDecode, name, reduced)
+                    ->Unit(benchmark::kMillisecond)
+                    ->UseRealTime()
+                    ->Iterations(1);
+            }
         }
     }
     benchmark::RegisterBenchmark("BM_CutThinBitmap", BM_CutThinBitmap)->Unit(benchmark::kMillisecond)->Iterations(1);
