@@ -12,6 +12,7 @@
 #include "mainwindow/board_accessibility.h"
 #include "mainwindow/board_size.h"
 #include "mainwindow/picture_view.h"
+#include "mainwindow/replayed_alt.h"
 #include "mainwindow/tile_widget.h"
 #include "platform/app_dir.h"
 #include "platform/fixed_frame.h"
@@ -32,6 +33,7 @@ Form1::Form1(engine::SoundPort& sound, engine::RandomSource& random, platform::S
     : services_(services), sound_(sound), game_(*this, sound_, random), pictures_(game_, services) {
     BuildDesign();
     BuildMenu();
+    IgnoreReplayedAlt(this);
     Form_Load();
 }
 
