@@ -1,9 +1,11 @@
-// The keyboard on the board: an arrow key slides the tile beside the gap.
+// The keyboard on the board: an arrow key slides the tile beside the gap,
+// and ? asks a screen reader to say where the gap is.
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <optional>
 
 #include "engine/board.h"
+#include "mainwindow/board_accessibility.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/tile_widget.h"
 
@@ -26,6 +28,14 @@ std::optional<engine::SlideDirection> ArrowDirection(const QKeyEvent& event) {
 }  // namespace
 
 void Form1::keyPressEvent(QKeyEvent* event) {
+    // A player who cannot see the board asks where the gap is, whatever
+    // the keyboard needs to type the question mark.
+    const engine::Board& board = game_.State().board;
+    if (event->key() == Qt::Key_Question && !menuBar()->activeAction() && board.DivCount > 0) {
+        event->accept();
+        Announce(board_, GapDescription(engine::GapCell(board)));
+        return;
+    }
     const std::optional<engine::SlideDirection> direction = ArrowDirection(*event);
     // A menu bar being worked with the keyboard keeps its arrows. It holds on
     // to the focus once that is over, so only its highlighted title tells.
@@ -40,7 +50,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     // The very press a click on the tile makes, so the move is counted,
     // sounded and painted alike; beside the gap's edge there is no tile
     // and, as with a click off the gap, nothing happens.
-    const int16_t index = engine::TileToSlide(game_.State().board, *direction);
+    const int16_t index = engine::TileToSlide(board, *direction);
     if (index == 0) return;
     if (TileWidget* tile = Tile(index)) tile->Press();
 }

@@ -1,6 +1,7 @@
-// The board side of the main window: the tiles and the screen reader's
-// description of the gap follow the engine's one notification; the title,
-// the colour, the message box and the end of the process are asked for.
+// The board side of the main window: the tiles and what a screen reader is
+// told follow the engine's one notification and the press of a tile; the
+// title, the colour, the message box and the end of the process are asked
+// for.
 #include <QPalette>
 
 #include "engine/msgbox_codes.h"
@@ -20,24 +21,47 @@ void Form1::BoardChanged(const engine::Board& board, engine::BoardChange change,
             RemoveTiles();
             CutTiles(board);
             break;
-        case engine::BoardChange::Slid: PlaceTile(board, tile); break;
+        case engine::BoardChange::Slid:
+            PlaceTile(board, tile);
+            moved_ = Tile(tile);
+            break;
         case engine::BoardChange::Reshuffled:
             for (int16_t i = 1; i <= board.DivCount * board.DivCount - 1; ++i) PlaceTile(board, i);
+            reshuffled_ = true;
             break;
-        case engine::BoardChange::Cleared: RemoveTiles(); break;
+        case engine::BoardChange::Cleared:
+            RemoveTiles();
+            moved_ = nullptr;
+            reshuffled_ = false;
+            break;
     }
     DescribeGap(board);
     // A screen reader speaks what holds the focus: the board with its gap
-    // when a game starts, then each moved tile with the cell it now stands
-    // in. The arrow keys still reach the window through the tile.
-    // The board takes the focus again once the menu that started or cleared
-    // the game has closed and handed the focus back.
+    // when a game starts. The board takes the focus again once the menu
+    // that started or cleared the game has closed and handed the focus back.
     if (change == engine::BoardChange::NewBoard || change == engine::BoardChange::Cleared)
         QMetaObject::invokeMethod(
             board_, [board = board_] { board->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
-    if (change == engine::BoardChange::Slid) {
-        if (TileWidget* moved = Tile(tile)) moved->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::PressTile(int16_t index) {
+    moved_ = nullptr;
+    reshuffled_ = false;
+    ++pressDepth_;
+    game_.Canv_MouseDown(index, 0, 0, 0.0f, 0.0f);
+    --pressDepth_;
+    // Told once the move is counted: the moved tile takes the focus, so a
+    // screen reader speaks it with its new cell and, as its description,
+    // the count the title now shows. The arrow keys still reach the window
+    // through the tile.
+    if (moved_) {
+        if (countHolder_ && countHolder_ != moved_) countHolder_->setAccessibleDescription(QString());
+        countHolder_ = moved_;
+        moved_->setAccessibleDescription(windowTitle());
+        moved_->setFocus(Qt::OtherFocusReason);
     }
+    // The game over that a third reshuffle brings is told by itself.
+    if (reshuffled_) Announce(board_, ReshuffleText(game_.State().ShuffleCount));
 }
 
 void Form1::CutTiles(const engine::Board& board) {
@@ -50,8 +74,7 @@ void Form1::CutTiles(const engine::Board& board) {
         auto* tile = new TileWidget(i, board_);
         tile->setObjectName(QStringLiteral("canv%1").arg(i));
         // Only the tile matters: any button, modifier or point of it slides it.
-        connect(tile, &TileWidget::pressed, this,
-                [this](int16_t index) { game_.Canv_MouseDown(index, 0, 0, 0.0f, 0.0f); });
+        connect(tile, &TileWidget::pressed, this, [this](int16_t index) { PressTile(index); });
         tiles_[i] = tile;
         PlaceTile(board, i);
         // Each piece is the part of the picture at the tile's home cell. A
@@ -101,6 +124,8 @@ void Form1::SetBackColor(uint32_t rgb) {
 }
 
 int Form1::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
+    // The one question a tile's press can bring is the one at the game over.
+    if (pressDepth_ > 0) Announce(board_, QString::fromUtf8(kGameOverText));
     const auto shown = buttons == engine::vbYesNo ? platform::MsgButtons::YesNo : platform::MsgButtons::Ok;
     switch (services_.MsgBox(prompt, shown, title)) {
         case platform::MsgAnswer::Yes: return engine::vbYes;

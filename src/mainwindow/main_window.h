@@ -4,6 +4,7 @@
 // shows. menu_tree.cpp is the key from each menu caption to its handler.
 #include <QAction>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 #include "dialogs/owned_window.h"
@@ -64,6 +65,9 @@ private:
     void PlaceTile(const engine::Board& board, int16_t index);
     void RemoveTiles();
     void DescribeGap(const engine::Board& board);
+    // A press on a tile, however it came, and what a screen reader is told
+    // of it once the engine is done with it.
+    void PressTile(int16_t index);
 
     // engine::WindowPort
     void BoardChanged(const engine::Board& board, engine::BoardChange change, int16_t tile) override;
@@ -84,6 +88,11 @@ private:
     TileWidget* canv0_ = nullptr;  // the hidden template tile
     std::array<TileWidget*, engine::kTileSlots> tiles_{};
     engine::TileSize tileSize_;  // twips, of the board now out
+    // What the press being handled did, as the engine's notifications said.
+    int pressDepth_ = 0;
+    QPointer<TileWidget> moved_;
+    bool reshuffled_ = false;
+    QPointer<TileWidget> countHolder_;  // the tile that tells the count
     std::array<QAction*, 2> m3a_{};
 
     // The secondary windows, each owned from its opening until it is closed;

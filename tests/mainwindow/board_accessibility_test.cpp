@@ -1,9 +1,11 @@
 // The board as assistive tools see it: named tiles that follow their moves,
-// the gap, and a press that is the tile's own.
+// the gap, a press that is the tile's own, and what a screen reader is told
+// of a move, a reshuffle, the game over and the question for the gap.
 #include "mainwindow/board_accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <array>
 
 #include "form_fixture.h"
 
@@ -27,14 +29,21 @@ TEST_F(BoardAccessibility, EveryTileIsNamedByItsPieceAndItsCell) {
 
 TEST_F(BoardAccessibility, NamesAndTheGapFollowEachMove) {
     Start(0, true);
+    QCoreApplication::processEvents();  // the board takes the focus
     EXPECT_EQ(Tile(8)->accessibleName(), "タイル 8 (3 行 2 列)");
     EXPECT_EQ(form.centralWidget()->accessibleDescription(), "空きマス (3 行 3 列)");
     QTest::keyClick(form.windowHandle(), Qt::Key_Right);  // tile 8 into the corner
     EXPECT_EQ(Tile(8)->accessibleName(), "タイル 8 (3 行 3 列)");
     EXPECT_EQ(form.centralWidget()->accessibleDescription(), "空きマス (3 行 2 列)");
+    // The moved tile takes the focus, telling the count the title shows.
+    EXPECT_EQ(form.focusWidget(), Tile(8));
+    EXPECT_EQ(Tile(8)->accessibleDescription(), "1回目");
     QTest::mousePress(Tile(5), Qt::LeftButton);  // tile 5 down into the gap
     EXPECT_EQ(Tile(5)->accessibleName(), "タイル 5 (3 行 2 列)");
     EXPECT_EQ(form.centralWidget()->accessibleDescription(), "空きマス (2 行 2 列)");
+    EXPECT_EQ(form.focusWidget(), Tile(5));
+    EXPECT_EQ(Tile(5)->accessibleDescription(), "2回目");
+    EXPECT_EQ(Tile(8)->accessibleDescription(), QString());  // one count on the board
 
     form.Game().m1b_Click();  // no board, no gap
     EXPECT_EQ(form.centralWidget()->accessibleDescription(), QString());
@@ -71,6 +80,45 @@ TEST_F(BoardAccessibility, ScreenReadersFindTheTilesUnderTheBoard) {
         if (board->child(i)->role() == QAccessible::Button) ++tiles;
     EXPECT_EQ(tiles, 8);  // the hidden template is not among them
 }
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Without Qt's announcements a screen reader is told by a new description
+// of what holds the focus. (Qt's announcements reach only a running
+// accessibility bridge, which the end-to-end tests have.)
+TEST_F(BoardAccessibility, AReshuffleTheGameOverAndTheGapAreToldToTheFocus) {
+    services.Answer(platform::MsgAnswer::No);
+    ASSERT_TRUE(form.Game().StoreClickSu(1));  // every second move reshuffles
+    Start(0, true);
+    QCoreApplication::processEvents();  // the board takes the focus
+    const auto key = [this](Qt::Key k) { QTest::keyClick(form.windowHandle(), k); };
+    const auto told = [this] { return form.focusWidget()->accessibleDescription(); };
+
+    key(Qt::Key_Question);
+    EXPECT_EQ(form.focusWidget(), form.centralWidget());
+    EXPECT_EQ(told(), "空きマス (3 行 3 列)");
+
+    key(Qt::Key_Right);
+    EXPECT_EQ(told(), "1回目");
+    key(Qt::Key_Left);  // the second move: a reshuffle
+    ASSERT_EQ(state().ShuffleCount, 1);
+    EXPECT_EQ(told(), "盤をシャッフルしました (1 回目)");
+    key(Qt::Key_Question);
+    EXPECT_EQ(told(), mainwindow::GapDescription(engine::GapCell(board())));
+    EXPECT_EQ(form.centralWidget()->accessibleDescription(), told());
+
+    // On to the third reshuffle, which the game over follows: told before
+    // its question comes up.
+    QString toldAtTheQuestion;
+    services.OnBox([&] { toldAtTheQuestion = told(); });
+    for (int tries = 0; tries < 40 && services.Shown().empty(); ++tries)
+        key(std::array{Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up}[tries % 4]);
+    ASSERT_EQ(services.Shown().size(), 1u);
+    EXPECT_EQ(toldAtTheQuestion, "ゲームオーバー");
+
+    key(Qt::Key_Question);  // no board, nothing to tell
+    EXPECT_EQ(form.centralWidget()->accessibleDescription(), QString());
+}
+#endif
 
 }  // namespace
 }  // namespace mainwindow_test

@@ -32,6 +32,7 @@ platform::MsgAnswer FakeServices::MsgBox(const std::string& prompt, platform::Ms
                                          const std::string& title) {
     if (!boxesExpected_) ADD_FAILURE() << "unexpected message box \"" << prompt << "\" titled \"" << title << "\"";
     shown_.push_back({prompt, buttons, title, Busy()});
+    if (onBox_) onBox_();
     if (answers_.empty()) return platform::MsgAnswer::Ok;
     const platform::MsgAnswer answer = answers_.front();
     answers_.pop_front();

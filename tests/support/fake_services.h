@@ -51,6 +51,8 @@ public:
         answers_.push_back(answer);
     }
     const std::vector<ShownBox>& Shown() const { return shown_; }
+    // Runs as each box comes up.
+    void OnBox(std::function<void()> hook) { onBox_ = std::move(hook); }
 
     // The next dialogs end with this file chosen; an empty path cancels them.
     void Choose(const QString& path) {
@@ -90,6 +92,7 @@ private:
     bool boxesExpected_ = false;
     std::deque<platform::MsgAnswer> answers_;
     std::vector<ShownBox> shown_;
+    std::function<void()> onBox_;
 
     bool dialogsExpected_ = false;
     QString choice_;
