@@ -1,12 +1,7 @@
-// The board's names for screen readers, what it announces, and the tiles
-// offered as buttons.
+// The board's names for screen readers, and the tiles offered as buttons.
 #include "mainwindow/board_accessibility.h"
 
 #include <QAccessible>
-#include <QWidget>
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-#include <QAccessibleAnnouncementEvent>
-#endif
 
 #include "dialogs/pressable.h"
 #include "mainwindow/tile_widget.h"
@@ -31,20 +26,6 @@ QString TileName(int16_t index, engine::Cell cell) {
 QString GapDescription(engine::Cell cell) { return QStringLiteral("空きマス (%1)").arg(CellText(cell)); }
 
 QString ReshuffleText(int16_t reshuffles) { return QStringLiteral("盤をシャッフルしました (%1 回目)").arg(reshuffles); }
-
-void Announce(QWidget* board, const QString& text) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(board, text);
-    QAccessible::updateAccessibility(&event);
-#else
-    QWidget* focused = board->window()->focusWidget();
-    QWidget* told = focused && (focused == board || board->isAncestorOf(focused)) ? focused : board;
-    // Cleared first, so that the same words asked for twice are a change,
-    // and spoken, both times.
-    told->setAccessibleDescription(QString());
-    told->setAccessibleDescription(text);
-#endif
-}
 
 void InstallBoardAccessibility() {
     dialogs::OfferPressable(TileWidget::staticMetaObject, QAccessible::Button, OnTheBoard);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/board.h"
+#include "mainwindow/announcer.h"
 #include "mainwindow/board_accessibility.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/tile_widget.h"
@@ -33,7 +34,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     const engine::Board& board = game_.State().board;
     if (event->key() == Qt::Key_Question && !menuBar()->activeAction() && board.DivCount > 0) {
         event->accept();
-        Announce(board_, GapDescription(engine::GapCell(board)));
+        announcer_->Say(GapDescription(engine::GapCell(board)));
         return;
     }
     const std::optional<engine::SlideDirection> direction = ArrowDirection(*event);

@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include "engine/msgbox_codes.h"
+#include "mainwindow/announcer.h"
 #include "mainwindow/board_accessibility.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/tile_widget.h"
@@ -52,16 +53,20 @@ void Form1::PressTile(int16_t index) {
     --pressDepth_;
     // Told once the move is counted: the moved tile takes the focus, so a
     // screen reader speaks it with its new cell and, as its description,
-    // the count the title now shows. The arrow keys still reach the window
-    // through the tile.
+    // the count the title now shows. A tile that already has the focus
+    // gets no new focus to speak, so that is said for it. The arrow keys
+    // still reach the window through the tile.
     if (moved_) {
         if (countHolder_ && countHolder_ != moved_) countHolder_->setAccessibleDescription(QString());
         countHolder_ = moved_;
         moved_->setAccessibleDescription(windowTitle());
-        moved_->setFocus(Qt::OtherFocusReason);
+        if (focusWidget() == moved_)
+            announcer_->Say(moved_->accessibleName() + QStringLiteral("、") + windowTitle());
+        else
+            moved_->setFocus(Qt::OtherFocusReason);
     }
     // The game over that a third reshuffle brings is told by itself.
-    if (reshuffled_) Announce(board_, ReshuffleText(game_.State().ShuffleCount));
+    if (reshuffled_) announcer_->Say(ReshuffleText(game_.State().ShuffleCount));
 }
 
 void Form1::CutTiles(const engine::Board& board) {
@@ -125,7 +130,7 @@ void Form1::SetBackColor(uint32_t rgb) {
 
 int Form1::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
     // The one question a tile's press can bring is the one at the game over.
-    if (pressDepth_ > 0) Announce(board_, QString::fromUtf8(kGameOverText));
+    if (pressDepth_ > 0) announcer_->Say(QString::fromUtf8(kGameOverText));
     const auto shown = buttons == engine::vbYesNo ? platform::MsgButtons::YesNo : platform::MsgButtons::Ok;
     switch (services_.MsgBox(prompt, shown, title)) {
         case platform::MsgAnswer::Yes: return engine::vbYes;

@@ -9,6 +9,7 @@
 #include "dialogs/about_window.h"
 #include "dialogs/options_window.h"
 #include "engine/texts.h"
+#include "mainwindow/announcer.h"
 #include "mainwindow/board_accessibility.h"
 #include "mainwindow/board_size.h"
 #include "mainwindow/picture_view.h"
@@ -57,6 +58,7 @@ void Form1::BuildDesign() {
     setAcceptDrops(true);
     SetBackColor(0x000000);
     sound_.SetSurface(board_);
+    announcer_ = new Announcer(board_);
 
     canv0_ = new TileWidget(0, board_);
     canv0_->setObjectName(QStringLiteral("canv0"));

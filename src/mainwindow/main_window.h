@@ -24,6 +24,7 @@ class OptionsWindow;
 
 namespace mainwindow {
 
+class Announcer;
 class PictureView;
 class TileWidget;
 
@@ -85,6 +86,7 @@ private:
     PictureSelect pictures_;
 
     QWidget* board_ = nullptr;     // the client area below the menu bar
+    Announcer* announcer_ = nullptr;
     TileWidget* canv0_ = nullptr;  // the hidden template tile
     std::array<TileWidget*, engine::kTileSlots> tiles_{};
     engine::TileSize tileSize_;  // twips, of the board now out
