@@ -1,7 +1,10 @@
 # Shared helpers of the end-to-end tests: a private X server with a window
 # manager, the program under test, and ways to find and drive its windows.
-# Every wait is for a condition, polled until a generous limit; menus are
-# opened with the keyboard, so no helper depends on where a font puts them.
+# Every wait is for a condition, polled until a generous limit. The program
+# runs on a private accessibility bus, through which the helpers find menu
+# items by caption and read the board by the names a screen reader hears;
+# menus are then worked with the keyboard, so no helper depends on where a
+# font or a theme puts anything.
 set -Eeuo pipefail
 # A command that fails where nobody checks it ends the test: say which. A
 # command substitution reports only through the line that uses it, so a
@@ -17,13 +20,8 @@ TITLE="ペルノカ Ver.0.2"
 BOARD_W=317
 BOARD_H=289
 EMPTY_BOARD="${BOARD_W}x${BOARD_H}"
-# Places of the titles on the menu bar, counted from 0.
-MENU_START=0
-MENU_PICTURE=1
-MENU_BGM=2
-MENU_VIEW=3
-MENU_OPTIONS=4
-MENU_HELP=5
+# The start commands by grid size.
+GRID=([3]=３分割 [4]=４分割 [5]=５分割 [6]=６分割)
 
 WORK=$(mktemp -d)
 APP_PID=
@@ -35,7 +33,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "-- $*"; }
 
 cleanup() {
-  if [ -n "$APP_PID" ]; then { kill -9 "$APP_PID"; wait "$APP_PID"; } 2>/dev/null || true; fi
+  stop_accessibility_bus
   [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "$PULSE_PID" ] && kill "$PULSE_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
@@ -103,8 +101,10 @@ pulse_environment() {
   chmod 700 "$XDG_RUNTIME_DIR"
 }
 
+# Starts the program with its accessibility on, on the test's own bus.
 start_app() {
-  "$PERNOKA" "$@" >"$WORK/app.log" 2>&1 &
+  [ -n "$BUS_PID" ] || start_accessibility_bus
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$PERNOKA" "$@" >"$WORK/app.log" 2>&1 &
   APP_PID=$!
 }
 
@@ -196,14 +196,31 @@ type_option_digit() {
   fail "the options box did not take $digit"
 }
 
-# Opens the menu at this place on the bar with the keyboard (Alt, then
-# Right) and picks its n-th item, separators not counted; n = 0 picks a
+# The program's menu bar as the keyboard walks it (atspi_probe.py menus),
+# read once for each program under test.
+menu_layout() {
+  local file
+  file="$WORK/menus.$(tr -c 'a-zA-Z0-9' _ <<<"$PERNOKA")"
+  menus_read() { PERNOKA_PID=$APP_PID probe menus && [ -s "$WORK/probe.menus" ]; }
+  if [ ! -s "$file" ]; then
+    wait_for "no menu bar on the accessibility bus: $(cat "$WORK/probe.err" 2>/dev/null)" menus_read
+    cp "$WORK/probe.menus" "$file"
+  fi
+  echo "$file"
+}
+
+# Picks a menu item by its caption with the keyboard: Alt, Right to its
+# title, Down to the item, Enter. Without an item, the title itself: a
 # command that stands right on the bar.
 pick_menu() {
-  local window=$1 place=$2 item=$3 i
+  local window=$1 title=$2 item=${3:-} layout place number i
+  layout=$(menu_layout)
+  read -r place number < <(awk -v want="$title${item:+/$item}" \
+    '{ name = $0; sub(/^[0-9]+ [0-9]+ /, "", name) } name == want { print $1, $2; exit }' "$layout")
+  [ -n "$place" ] || fail "no menu item \"$title${item:+ → $item}\": $(tr '\n' ' ' <"$layout")"
   local moves=(alt)
   for ((i = 0; i < place; i++)); do moves+=(Right); done
-  for ((i = 0; i < item; i++)); do moves+=(Down); done
+  for ((i = 0; i < number; i++)); do moves+=(Down); done
   moves+=(Return)
   focus "$window"
   keys "${moves[@]}"
@@ -235,7 +252,6 @@ board_size() {
 }
 
 board_is() { [ "$(board_size "$1")" = "$2" ]; }
-board_is_not() { ! board_is "$1" "$2"; }
 
 menu_bar_height() {
   local id=$1
@@ -248,44 +264,33 @@ click_at() {
   xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
 }
 
-# The cells of an n × n board that show nothing but the black background,
-# one "column row" (counted from 0) a line.
-black_cells() {
-  local id=$1 n=$2 bar i=0 max
-  bar=$(menu_bar_height "$id")
-  import -window "$id" "$WORK/board.png"
-  while read -r max; do
-    [ "$max" = 0 ] && echo "$((i % n)) $((i / n))"
-    i=$((i + 1))
-  done < <(convert "$WORK/board.png" -colorspace gray -crop "${BOARD_W}x${BOARD_H}+0+${bar}" +repage \
-    -crop "${n}x${n}@" +repage -shave 4x4 -format '%[fx:round(255 * maxima)]\n' info:)
+# The board as a screen reader finds it (atspi_probe.py cells) into
+# $WORK/probe.cells: the gap, and each tile with its cell and its place on
+# the screen.
+read_board() { PERNOKA_PID=$APP_PID probe cells; }
+tile_count() { grep -c '^tile ' "$WORK/probe.cells" || true; }
+# Whether a board is out (of n × n, when n is given), or none.
+board_out() {
+  read_board && grep -q '^gap ' "$WORK/probe.cells" || return 1
+  local tiles
+  tiles=$(tile_count)
+  [ "$tiles" -gt 0 ] && { [ -z "${2:-}" ] || [ "$tiles" = $(($2 * $2 - 1)) ]; }
 }
+board_empty() { read_board && [ "$(tile_count)" = 0 ] && ! grep -q '^gap ' "$WORK/probe.cells"; }
 
-# The gap of an n × n board: the one black cell, once two screenshots in a
-# row agree on it, so that a board still being painted is not read.
+# The gap of the board: "column row", counted from 0.
 gap_cell() {
-  local id=$1 n=$2 seen= now i
-  for ((i = 0; i < 50; i++)); do
-    now=$(black_cells "$id" "$n")
-    if [ -n "$now" ] && [ "$(grep -c . <<<"$now")" = 1 ] && [ "$now" = "$seen" ]; then
-      echo "$now"
-      return 0
-    fi
-    seen=$now
-    sleep 0.1
-  done
-  cp "$WORK/board.png" "${TMPDIR:-/tmp}/pernoka-e2e-board-$$.png" 2>/dev/null || true
-  echo "black cells of the last screenshot (kept as ${TMPDIR:-/tmp}/pernoka-e2e-board-$$.png): ${now:-none}" >&2
-  return 1
+  wait_for "no gap on the board: $(cat "$WORK/probe.cells" "$WORK/probe.err" 2>/dev/null)" board_out "$1"
+  sed -n 's/^gap //p' "$WORK/probe.cells"
 }
 
-# Slides a tile of an n × n board with an arrow key and waits for the title
+# Slides a tile with an arrow key and waits for the title
 # to change, as a counted move makes it. A vertical arrow when asked for
-# (the third argument "vertical"), a horizontal one otherwise; of the two,
+# (the second argument "vertical"), a horizontal one otherwise; of the two,
 # the one that has a tile to move.
 slide_by_key() {
-  local id=$1 n=$2 way=${3:-horizontal} col row key before
-  read -r col row < <(gap_cell "$id" "$n") || fail "no gap on the board"
+  local id=$1 way=${2:-horizontal} col row key before
+  read -r col row < <(gap_cell "$id")
   if [ "$way" = vertical ]; then
     if [ "$row" -gt 0 ]; then key=Down; else key=Up; fi      # the tile above moves down
   else
@@ -297,28 +302,24 @@ slide_by_key() {
   wait_for "$key did not move a tile (gap at column $col, row $row)" title_changed_from "$id" "$before"
 }
 
-# Clicks a tile next to the gap of an n × n board and waits for the title
-# to change, as a counted move makes it. A screenshot taken while the board
-# was still being repainted (a reshuffle moves every tile) may show the gap
-# where it was: a click beside that changes nothing, so the gap is looked
-# for again and the click tried anew.
+# Clicks the tile beside the gap, towards the middle of the board, in the
+# middle of where it stands on the screen, and waits for the title to
+# change, as a counted move makes it.
 slide_a_tile() {
-  local id=$1 n=$2 col row bar before attempt
-  local cellw=$((BOARD_W / n)) cellh=$((BOARD_H / n))
-  bar=$(menu_bar_height "$id")
+  local id=$1 col row x y w h before
+  read -r col row < <(gap_cell "$id")
+  if [ "$col" -gt 0 ]; then col=$((col - 1)); else col=$((col + 1)); fi
+  read -r x y w h < <(awk -v c="$col" -v r="$row" '$1 == "tile" && $3 == c && $4 == r { print $5, $6, $7, $8 }' \
+    "$WORK/probe.cells")
+  [ -n "$h" ] || fail "no tile beside the gap: $(cat "$WORK/probe.cells")"
   before=$(xdotool getwindowname "$id")
-  for attempt in 1 2 3 4 5; do
-    read -r col row < <(gap_cell "$id" "$n") || fail "no gap on the board"
-    # The tile beside the gap, towards the middle of the board.
-    if [ "$col" -gt 0 ]; then col=$((col - 1)); else col=$((col + 1)); fi
-    click_at "$id" $((col * cellw + cellw / 2)) $((bar + row * cellh + cellh / 2))
-    WAIT_TRIES=30 wait_for_quietly title_changed_from "$id" "$before" && return 0
-  done
-  fail "a tile next to the gap did not move"
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+  wait_for "the tile at column $col, row $row did not move" title_changed_from "$id" "$before"
 }
 
-# A private session bus with its accessibility bus, for the tests that read
-# what a screen reader finds. Both go when stop_accessibility_bus runs.
+# A private session bus with its accessibility bus, which start_app starts
+# for the program. Both go, with the program, when stop_accessibility_bus
+# or cleanup runs.
 BUS_PID=
 A11Y_PID=
 start_accessibility_bus() {
@@ -338,6 +339,7 @@ stop_accessibility_bus() {
   APP_PID=
   [ -n "$A11Y_PID" ] && kill "$A11Y_PID" 2>/dev/null || true
   if [ -n "$BUS_PID" ]; then { kill "$BUS_PID"; wait "$BUS_PID"; } 2>/dev/null || true; fi
+  A11Y_PID= BUS_PID=
 }
 
 # What a screen reader finds in the program ("board" or "dialogs"), read
@@ -346,12 +348,12 @@ stop_accessibility_bus() {
 probe() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/helpers/atspi_probe.py" "$1" >"$WORK/probe.$1" 2>"$WORK/probe.err"; }
 probe_has() { probe "$1" && grep -qF -- "$2" "$WORK/probe.$1"; }
 
-# Starts the program on a picture of its own with its accessibility on, and
-# waits until a screen reader finds its main window, whose id is left in win.
+# Starts the program on a picture of its own, and waits until a screen
+# reader finds its main window, whose id is left in win.
 start_app_for_screen_reader() {
   mkdir -p "$WORK/pictures"
   convert -size 300x200 gradient:orange-purple "BMP3:$WORK/pictures/picture.bmp"
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_app "$WORK/pictures/picture.bmp"
+  start_app "$WORK/pictures/picture.bmp"
   win=$(wait_window "$TITLE")
   wait_for "the program is not on the accessibility bus: $(cat "$WORK/probe.err" 2>/dev/null || true)" \
     probe_has board "frame '$TITLE'"
@@ -379,7 +381,7 @@ kill_app() {
 # Opens 画像選択 and waits for its file dialog; prints the dialog's id.
 open_picture_dialog() {
   local dialog=
-  pick_menu "$1" "$MENU_PICTURE" 1
+  pick_menu "$1" 画像 画像選択
   picture_dialog_up() { dialog=$(find_window "画像ファイルの選択"); [ -n "$dialog" ]; }
   wait_for "no file dialog titled 画像ファイルの選択" picture_dialog_up
   echo "$dialog"

@@ -5,10 +5,7 @@
 # address a link, and the secondary windows dialogs.
 source "$(dirname "$0")/lib.sh"
 
-trap 'stop_accessibility_bus; cleanup' EXIT
-
 start_x
-start_accessibility_bus
 
 probe_lacks() { probe "$1" && ! grep -qF -- "$2" "$WORK/probe.$1"; }
 tiles() { grep -c "^tile push button 'タイル " "$WORK/probe.board" || true; }
@@ -16,7 +13,7 @@ tiles() { grep -c "^tile push button 'タイル " "$WORK/probe.board" || true; }
 start_app_for_screen_reader
 grep -qF "board filler '盤' description ''" "$WORK/probe.board" || fail "the board before a game: $(cat "$WORK/probe.board")"
 
-pick_menu "$win" "$MENU_START" 1     # ３分割
+pick_menu "$win" 開始 ３分割
 nine_cells() { probe board && [ "$(tiles)" = 8 ]; }
 wait_for "no tiles for a screen reader: $(cat "$WORK/probe.board")" nine_cells
 note "the board as a screen reader finds it:"
@@ -42,11 +39,11 @@ grep -qF "description '空きマス ($gap_row 行 $from 列)'" "$WORK/probe.boar
   fail "the gap was not told after the move: $(grep '^board' "$WORK/probe.board")"
 note "after $key: $(grep -F "'タイル $tile " "$WORK/probe.board"); $(grep '^board' "$WORK/probe.board")"
 
-pick_menu "$win" "$MENU_START" 5     # リセット: no tiles, no gap
+pick_menu "$win" 開始 リセット  # no tiles, no gap
 wait_for "tiles stayed for a screen reader after the reset" probe_lacks board "tile push button"
 grep -qF "description ''" "$WORK/probe.board" || fail "a gap was told without a board"
 
-pick_menu "$win" "$MENU_OPTIONS" 0
+pick_menu "$win" ｵﾌﾟｼｮﾝ
 wait_for "no options dialog for a screen reader: $(cat "$WORK/probe.dialogs")" \
   probe_has dialogs "text 'ｸﾘｯｸ数' labelled by label 'ｸﾘｯｸ数'"
 grep -qx "dialog '$TITLE'" "$WORK/probe.dialogs" || fail "the options window is no dialog: $(cat "$WORK/probe.dialogs")"
@@ -56,7 +53,7 @@ focus "$(wait_other_window "$win")"
 keys Return Return                   # to ＯＫ, and press it
 wait_alone "$win" "the options window stayed"
 
-pick_menu "$win" "$MENU_HELP" 2      # about...
+pick_menu "$win" help about...
 wait_for "no link in the about window: $(cat "$WORK/probe.dialogs")" \
   probe_has dialogs "link 'E-mail:pernoka@example.jp' description '作者へメールを送信します。' actions: Press"
 grep -qx "dialog '$TITLE'" "$WORK/probe.dialogs" || fail "the about window is no dialog"
@@ -66,7 +63,7 @@ focus "$(wait_other_window "$win")"
 keys Escape                          # its cancel button
 wait_alone "$win" "Esc did not close the about window"
 
-pick_menu "$win" "$MENU_VIEW" 0      # 表示
+pick_menu "$win" 表示
 wait_for "the picture view is no dialog: $(cat "$WORK/probe.dialogs")" probe_has dialogs "dialog '$TITLE'"
 grep -qx "  push button 'OK'" "$WORK/probe.dialogs" || fail "the picture view: $(cat "$WORK/probe.dialogs")"
 focus "$(wait_other_window "$win")"

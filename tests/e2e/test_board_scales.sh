@@ -36,7 +36,7 @@ for scale in 1.25 1.75; do
     export QT_SCALE_FACTOR=$scale
     start_app "$flat"
     win=$(wait_window "$TITLE")
-    pick_menu "$win" "$MENU_START" $((n - 2))
+    pick_menu "$win" 開始 "${GRID[$n]}"
     # Until the game has started and its tiles are painted the whole board
     # is dark.
     if ! WAIT_TRIES=50 wait_for_quietly no_dark_line "$win" "$scale" "$n"; then

@@ -61,10 +61,10 @@ start_x
 # A picture named at start: ３分割 lays out the board without any picture command.
 start_app "$picture"
 win=$(wait_window "$TITLE")
-pick_menu "$win" "$MENU_START" 1
-wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 開始 ３分割
+wait_for "no tiles on the board" board_out "$win"
 no_other_window "$win" || fail "the start asked for a picture"
-slide_by_key "$win" 3
+slide_by_key "$win"
 note "started with a picture file: a game at once"
 kill_app
 
@@ -78,8 +78,8 @@ for relative in nemaki.jpg:'#C81E1E' 旅/photo.jpeg:'#1E64C8'; do
   start_app "${relative%%:*}"
   cd - >/dev/null
   win=$(wait_window "$TITLE")
-  pick_menu "$win" "$MENU_START" 1
-  wait_for "${relative%%:*}: no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+  pick_menu "$win" 開始 ３分割
+  wait_for "${relative%%:*}: no tiles on the board" board_out "$win"
   no_other_window "$win" || fail "${relative%%:*}: the start asked for a picture"
   wait_for "${relative%%:*}: the board does not show the player's picture" board_mostly "$win" "${relative#*:}" 0.8
   note "relative ${relative%%:*}: the player's picture"

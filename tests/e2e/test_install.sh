@@ -249,9 +249,9 @@ play_through_link() {
   [ "$(readlink "/proc/$APP_PID/exe")" = "$program" ] || fail "the running program is $(readlink "/proc/$APP_PID/exe")"
   [ "$(readlink "/proc/$APP_PID/cwd")" = "$(dirname "$program")" ] ||
     fail "the program works in $(readlink "/proc/$APP_PID/cwd"), not beside itself"
-  pick_menu "$win" "$MENU_PICTURE" 2   # 画像 → パンチラ
-  pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割
-  wait_for "no tiles: $program did not find its picture" board_is_not "$win" "$EMPTY_BOARD"
+  pick_menu "$win" 画像 パンチラ
+  pick_menu "$win" 開始 ３分割
+  wait_for "no tiles: $program did not find its picture" board_out "$win"
   no_other_window "$win" || fail "$link: a message box came up beside the board"
   { kill -9 "$APP_PID"; wait "$APP_PID"; } 2>/dev/null || true
   APP_PID=
@@ -317,7 +317,7 @@ export XDG_DATA_DIRS=$WORK/flat/app/share:/usr/local/share:/usr/share PERNOKA_DE
 PERNOKA=$WORK/flat/app/bin/pernoka
 start_app
 win=$(wait_window "$TITLE")
-pick_menu "$win" "$MENU_BGM" 1       # ＢＧＭ → ON starts the tune
+pick_menu "$win" ＢＧＭ ON  # starts the tune
 said_soundfont() { grep -q '^pernoka: .*soundfont' "$WORK/app.log"; }
 wait_for "the program never said which soundfont it took" said_soundfont
 grep -qx "pernoka: soundfont $soundfont" "$WORK/app.log" ||

@@ -9,7 +9,7 @@ start_x
 start_app
 win=$(wait_window "$TITLE")
 
-pick_menu "$win" "$MENU_OPTIONS" 0   # ｵﾌﾟｼｮﾝ
+pick_menu "$win" ｵﾌﾟｼｮﾝ
 options=$(wait_other_window "$win") || fail "the options window did not open"
 type_option_digit "$options" 1       # replaces the selected "15"
 keys Return                          # Enter moves the focus to ＯＫ...
@@ -17,26 +17,26 @@ keys Return                          # ...where Enter presses it
 wait_alone "$win" "the options window did not close"
 note "option stored with keys"
 
-pick_menu "$win" "$MENU_PICTURE" 3   # 画像 → ねまき
-pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割
-wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 画像 ねまき
+pick_menu "$win" 開始 ３分割
+wait_for "no tiles on the board" board_out "$win"
 title_is "$win" "$TITLE" || fail "the title is \"$(xdotool getwindowname "$win")\" before any move"
 
 # Alt and Down open the 開始 menu on ３分割; three more Downs reach ６分割,
 # which a game on refuses: the arrows went to the menu, and no tile moved.
-gap_before=$(gap_cell "$win" 3) || fail "no gap on the board"
+gap_before=$(gap_cell "$win") || fail "no gap on the board"
 focus "$win"
 keys alt Down Down Down Down Return
 answer_box "$win" "６分割 during a game" Return
 title_is "$win" "$TITLE" || fail "an arrow meant for the menu moved a tile"
-[ "$(gap_cell "$win" 3)" = "$gap_before" ] || fail "the gap moved while the menu was open"
+[ "$(gap_cell "$win")" = "$gap_before" ] || fail "the gap moved while the menu was open"
 note "arrows in an open menu stay the menu's"
 
 # With a limit of 1 the second counted move reshuffles (the title shows 0),
 # and the sixth is followed by the game over and its question. The moves
 # take turns between the horizontal and the vertical arrows.
 for move in 1 2 3 4 5 6; do
-  if ((move % 2)); then slide_by_key "$win" 3 horizontal; else slide_by_key "$win" 3 vertical; fi
+  if ((move % 2)); then slide_by_key "$win" horizontal; else slide_by_key "$win" vertical; fi
   [ "$move" = 6 ] && break
   # The count shows before the click sound and the reshuffle after it:
   # the title is read once it has settled.
@@ -54,7 +54,7 @@ focus "$box"
 keys Tab space                       # from the default はい to いいえ
 wait_alone "$win" "the question stayed"
 wait_title_of "$win" "0回目"
-wait_for "the board was not cleared" board_is "$win" "$EMPTY_BOARD"
+wait_for "the board was not cleared" board_empty "$win"
 
 # No game: the arrows do nothing. Give a move every chance to show.
 focus "$win"
@@ -64,7 +64,7 @@ title_is "$win" "0回目" || fail "an arrow did something without a game"
 no_other_window "$win" || fail "an arrow without a game opened a window"
 note "いいえ: no board, and arrows do nothing"
 
-pick_menu "$win" "$MENU_START" 6     # 開始 → 終了
+pick_menu "$win" 開始 終了
 box=$(wait_other_window "$win") || fail "Exit asked nothing"
 focus "$box"
 keys Return                          # はい

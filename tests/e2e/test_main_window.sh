@@ -16,13 +16,13 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 
 # Menus alone load no sound: ＢＧＭ to choose OFF, then 開始 with the music off.
 module_loaded() { grep -q libpernoka_audio "/proc/$APP_PID/maps"; }
-pick_menu "$win" "$MENU_BGM" 2       # ＢＧＭ → OFF
+pick_menu "$win" ＢＧＭ OFF
 focus "$win"
 keys alt Down Escape Escape          # 開始 opened and closed
 # Nothing may load: give it every chance to.
 sleep 1
 ! module_loaded || fail "opening the menus loaded the audio engine"
-pick_menu "$win" "$MENU_BGM" 1       # ＢＧＭ → ON plays the tune
+pick_menu "$win" ＢＧＭ ON  # plays the tune
 wait_for "ＢＧＭ → ON did not load the audio engine" module_loaded
 note "the audio engine loads for a sound, not for a menu"
 

@@ -13,18 +13,18 @@ start_x
 start_app
 win=$(wait_window "$TITLE")
 
-pick_menu "$win" "$MENU_PICTURE" 2   # パンチラ: its file is missing
+pick_menu "$win" 画像 パンチラ  # its file is missing
 answer_box "$win" "missing pantira.jpg" Return
-pick_menu "$win" "$MENU_START" 1     # so there is still no picture
+pick_menu "$win" 開始 ３分割  # so there is still no picture
 answer_box "$win" "start without a picture" Return
 note "missing built-in picture reported; no game without a picture"
 
-pick_menu "$win" "$MENU_HELP" 1      # help: no Tez.hlp, nothing opens
+pick_menu "$win" help help  # no Tez.hlp, nothing opens
 # Nothing may come up: give a window every chance to appear.
 sleep 1
 no_other_window "$win" || fail "help opened a window without its file"
 
-pick_menu "$win" "$MENU_PICTURE" 1   # 画像選択
+pick_menu "$win" 画像 画像選択
 dialog_up() { dialog=$(find_window "画像ファイルの選択"); [ -n "$dialog" ]; }
 wait_for "no file dialog titled 画像ファイルの選択" dialog_up
 focus "$dialog"
@@ -32,14 +32,14 @@ xdotool type --delay 5 "$WORK/pictures/own picture.bmp"
 keys Return
 wait_alone "$win" "the file dialog stayed open"
 
-pick_menu "$win" "$MENU_START" 1     # ３分割, without a tune
-wait_for "no board" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 開始 ３分割  # without a tune
+wait_for "no board" board_out "$win"
 no_other_window "$win" || fail "the start was refused"
-slide_a_tile "$win" 3
+slide_a_tile "$win"
 title_is "$win" "1回目" || fail "the title is \"$(xdotool getwindowname "$win")\" after one move"
 note "a game on the player's own picture plays without any data file"
 
-pick_menu "$win" "$MENU_START" 6     # 終了 → はい
+pick_menu "$win" 開始 終了  # answered はい
 box=$(wait_other_window "$win") || fail "Exit asked nothing"
 focus "$box"
 keys Return

@@ -31,7 +31,7 @@ for urls in "$picture_url $picture_url" "https://example.jp/picture.jpg"; do
   wait_for "the drag of \"$urls\" did not end" drag_reported "result ignore"
   no_other_window "$win" || fail "a refused drop opened a window"
 done
-pick_menu "$win" "$MENU_START" 1     # ３分割: still no picture
+pick_menu "$win" 開始 ３分割  # still no picture
 answer_box "$win" "a start after refused drops" Return
 note "two files and a remote address are refused over the window"
 
@@ -42,8 +42,8 @@ wait_for "the window did not take the picture file" drag_reported "action copy"
 drag_release
 wait_for "the drop did not end as a copy" drag_reported "result copy"
 no_other_window "$win" || fail "the drop before a game opened a window"
-pick_menu "$win" "$MENU_START" 1     # ３分割 with the dropped picture
-wait_for "no tiles on the board after the drop" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 開始 ３分割  # with the dropped picture
+wait_for "no tiles on the board after the drop" board_out "$win"
 no_other_window "$win" || fail "the start asked for a picture"
 note "a dropped picture starts the next game"
 
@@ -57,7 +57,7 @@ focus "$box"
 keys Return
 wait_alone "$win" "the refusal stayed"
 title_is "$win" "$TITLE" || fail "the drop during a game changed the title"
-board_is_not "$win" "$EMPTY_BOARD" || fail "the drop during a game cleared the board"
+board_out "$win" || fail "the drop during a game cleared the board"
 note "a drop during a game is refused with the エラー box"
 stop_drag_source
 echo "1 passed, 0 failed"

@@ -6,18 +6,18 @@ start_x
 start_app
 win=$(wait_window "$TITLE")
 
-pick_menu "$win" "$MENU_PICTURE" 2   # 画像 → パンチラ
-pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割
-wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 画像 パンチラ
+pick_menu "$win" 開始 ３分割
+wait_for "no tiles on the board" board_out "$win"
 no_other_window "$win" || fail "a message box came up beside the board"
 note "board laid out; the gap leaves a black cell"
 
-slide_a_tile "$win" 3
+slide_a_tile "$win"
 title_is "$win" "1回目" || fail "the title is \"$(xdotool getwindowname "$win")\" after one move"
 note "a tile slid: title 1回目"
 
-pick_menu "$win" "$MENU_START" 5     # 開始 → リセット
+pick_menu "$win" 開始 リセット
 wait_title_of "$win" "0回目"
-wait_for "tiles remain after the reset" board_is "$win" "$EMPTY_BOARD"
+wait_for "tiles remain after the reset" board_empty "$win"
 note "reset: 0回目 and an empty board"
 echo "1 passed, 0 failed"

@@ -19,7 +19,7 @@ wait_for "the recording does not grow" recorded_past quiet 1
 peak=$(stop_recording quiet)
 loud "$peak" && fail "sound before any was asked for (peak $peak)"
 record tune
-pick_menu "$win" "$MENU_BGM" 1       # ＢＧＭ → ON starts the tune
+pick_menu "$win" ＢＧＭ ON  # starts the tune
 # Loading the audio engine and the soundfont, then five seconds of the tune.
 wait_for "the recording does not grow" recorded_past tune 6
 peak=$(stop_recording tune)
@@ -35,11 +35,11 @@ rm "$WORK/app/QUIL9702.mid"
 PERNOKA="$WORK/app/$(basename "$PERNOKA")"
 start_app
 win=$(wait_window "$TITLE")
-pick_menu "$win" "$MENU_PICTURE" 2   # 画像 → パンチラ
-pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割
-wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 画像 パンチラ
+pick_menu "$win" 開始 ３分割
+wait_for "no tiles on the board" board_out "$win"
 record clicks
-slide_a_tile "$win" 3
+slide_a_tile "$win"
 # The device, closed while nothing sounds, opens with this first click, and
 # the recording lags a little behind: two seconds past the move hold it.
 past=$(awk -v s="$(recorded_seconds clicks)" 'BEGIN { print s + 2 }')

@@ -11,9 +11,9 @@ start_pulse e2e
 start_x
 start_app
 win=$(wait_window "$TITLE")
-pick_menu "$win" "$MENU_PICTURE" 2   # 画像 → パンチラ
-pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割: the tune starts
-wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 画像 パンチラ
+pick_menu "$win" 開始 ３分割  # the tune starts
+wait_for "no tiles on the board" board_out "$win"
 record before
 record_on_for before 4
 peak=$(stop_recording before)
@@ -31,14 +31,14 @@ stop_recording back >/dev/null
 # Kills the server, makes a move while it is away, and starts it again.
 restart_server() {
   kill_pulse
-  slide_a_tile "$win" 3
+  slide_a_tile "$win"
   start_pulse e2e
 }
 
 # 1. A move.
 restart_server
 record move
-slide_a_tile "$win" 3
+slide_a_tile "$win"
 record_on_for move 2
 peak=$(stop_recording move)
 loud "$peak" || fail "a move after the restart is silent (peak $peak); the program said: $(tail -n 3 "$WORK/app.log")"
@@ -47,7 +47,7 @@ note "after the first restart: peak $peak"
 # 2. ＢＧＭ → ON.
 restart_server
 record on
-pick_menu "$win" "$MENU_BGM" 1
+pick_menu "$win" ＢＧＭ ON
 record_on_for on 4
 peak=$(stop_recording on)
 loud "$peak" || fail "ＢＧＭ → ON after the restart is silent (peak $peak)"
@@ -55,12 +55,12 @@ note "ON after the second restart: peak $peak"
 
 # 3. A new game.
 restart_server
-pick_menu "$win" "$MENU_START" 5     # 開始 → リセット
-wait_for "the board was not cleared" board_is "$win" "$EMPTY_BOARD"
+pick_menu "$win" 開始 リセット
+wait_for "the board was not cleared" board_empty "$win"
 record game
-pick_menu "$win" "$MENU_PICTURE" 2
-pick_menu "$win" "$MENU_START" 1
-wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 画像 パンチラ
+pick_menu "$win" 開始 ３分割
+wait_for "no tiles on the board" board_out "$win"
 record_on_for game 4
 peak=$(stop_recording game)
 loud "$peak" || fail "a new game after the restart is silent (peak $peak)"

@@ -31,9 +31,9 @@ for file in missing.bmp empty.bmp broken.gif pipe.jpg; do
   start_app "$WORK/pictures/$file"
   win=$(wait_window "$TITLE")
   wait_unreadable_box "$win" "$file on the command line"
-  pick_menu "$win" "$MENU_START" 1
+  pick_menu "$win" 開始 ３分割
   answer_box "$win" "a start after $file" Return
-  board_is "$win" "$EMPTY_BOARD" || fail "a board was laid out after $file"
+  board_empty "$win" || fail "a board was laid out after $file"
   kill_app
 done
 note "the command line: a missing, empty, FIFO and broken file are each told"
@@ -66,7 +66,7 @@ choose_in_dialog "blue.bmp"
 wait_alone "$win" "the second dialog did not open in the folder of blue.bmp"
 note "画像選択: a broken file is told; the next dialog opens in the last file's folder"
 
-pick_menu "$win" "$MENU_START" 1
+pick_menu "$win" 開始 ３分割
 no_other_window "$win" || fail "the start after the dialog was refused"
 wait_for "the board does not show blue.bmp" board_mostly "$win" "#0000FF" 0.8
 echo "1 passed, 0 failed"

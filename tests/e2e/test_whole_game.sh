@@ -8,7 +8,7 @@ start_x
 start_app
 win=$(wait_window "$TITLE")
 
-pick_menu "$win" "$MENU_OPTIONS" 0   # ｵﾌﾟｼｮﾝ, right on the bar
+pick_menu "$win" ｵﾌﾟｼｮﾝ  # right on the bar
 options=$(wait_other_window "$win") || fail "the options window did not open"
 type_option_digit "$options" 1       # replaces the selected "15"
 keys Return                          # Enter moves the focus to ＯＫ...
@@ -16,15 +16,15 @@ keys space                           # ...which is pressed
 wait_alone "$win" "the options window did not close"
 note "option stored"
 
-pick_menu "$win" "$MENU_PICTURE" 3   # 画像 → ねまき
-pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割
-wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 画像 ねまき
+pick_menu "$win" 開始 ３分割
+wait_for "no tiles on the board" board_out "$win"
 
 # With a limit of 1 the second counted move reshuffles (the title shows 0),
 # and the sixth is followed by the game over and its question.
 reshuffles=0
 for move in 1 2 3 4 5 6; do
-  slide_a_tile "$win" 3
+  slide_a_tile "$win"
   [ "$move" = 6 ] && break
   # The count shows before the click sound and the reshuffle after it:
   # the title is read once it has settled.
@@ -45,10 +45,10 @@ keys Tab space                       # from the default はい to いいえ
 wait_alone "$win" "the question stayed"
 program_running || fail "いいえ ended the program"
 wait_title_of "$win" "0回目"
-wait_for "the board was not cleared" board_is "$win" "$EMPTY_BOARD"
+wait_for "the board was not cleared" board_empty "$win"
 note "いいえ: running, no board, 0回目"
 
-pick_menu "$win" "$MENU_START" 6     # 開始 → 終了
+pick_menu "$win" 開始 終了
 box=$(wait_other_window "$win") || fail "Exit asked nothing"
 focus "$box"
 keys Return                          # はい is the default

@@ -44,7 +44,7 @@ start_app
 win=$(wait_window "$TITLE")
 check_frame "$win" "main window"
 
-pick_menu "$win" "$MENU_START" 1     # ３分割 without a picture: a message box
+pick_menu "$win" 開始 ３分割  # without a picture: a message box
 box=$(wait_other_window "$win")
 check_frame "$box" "message box"
 shown_normally "$win" "$(xdotool getwindowgeometry --shell "$win" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' ')" ||
@@ -60,7 +60,7 @@ focus "$box"
 keys Return
 wait_alone "$win" "the message box did not close"
 
-pick_menu "$win" "$MENU_OPTIONS" 0
+pick_menu "$win" ｵﾌﾟｼｮﾝ
 options=$(wait_other_window "$win")
 check_frame "$options" "options window"
 echo "1 passed, 0 failed"

@@ -89,29 +89,29 @@ shoot() {
 start_x
 start_app
 win=$(wait_window "$TITLE")
-pick_menu "$win" "$MENU_PICTURE" 2   # 画像 → パンチラ
-pick_menu "$win" "$MENU_START" 2     # 開始 → ４分割
-wait_for "no board" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 画像 パンチラ
+pick_menu "$win" 開始 ４分割
+wait_for "no board" board_out "$win"
 shoot board.png "$win"
 
-pick_menu "$win" "$MENU_VIEW" 0      # 表示
+pick_menu "$win" 表示
 view=$(wait_other_window "$win")
 shoot picture.png "$win" "$view"
 keys Escape
 wait_alone "$win"
 
-pick_menu "$win" "$MENU_HELP" 2      # help → about...
+pick_menu "$win" help about...
 about=$(wait_other_window "$win")
 shoot about.png "$win" "$about"
 keys Escape
 wait_alone "$win"
 
-pick_menu "$win" "$MENU_START" 5     # 開始 → リセット
-wait_for "the board was not cleared" board_is "$win" "$EMPTY_BOARD"
-pick_menu "$win" "$MENU_PICTURE" 3   # 画像 → ねまき
-pick_menu "$win" "$MENU_START" 4     # 開始 → ６分割
-wait_for "no board" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 開始 リセット
+wait_for "the board was not cleared" board_empty "$win"
+pick_menu "$win" 画像 ねまき
+pick_menu "$win" 開始 ６分割
+wait_for "no board" board_out "$win"
 for way in horizontal vertical horizontal vertical horizontal vertical horizontal; do
-  slide_by_key "$win" 6 "$way"
+  slide_by_key "$win" "$way"
 done
 shoot game.png "$win"

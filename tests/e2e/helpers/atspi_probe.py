@@ -2,11 +2,22 @@
 """What a screen reader finds in the running game, read through AT-SPI.
 
     atspi_probe.py board     the main window: the board and its tiles
+    atspi_probe.py cells     the same for a script: "gap <col> <row>", then
+                             "tile <n> <col> <row> <x> <y> <width> <height>"
+                             (cells from 0, the tile's place on the screen)
+    atspi_probe.py menus     the menu bar, in its order, as the keyboard
+                             walks it: "<place> 0 <title>" for each title,
+                             "<place> <item> <title>/<caption>" for each
+                             item under it, both counted as Right and Down
+                             reach them (separators skipped)
     atspi_probe.py dialogs   every open dialog and what it holds
 
 Prints one line for each thing found; exits 1 when the program is not (yet)
-on the accessibility bus, so that the caller can wait for it.
+on the accessibility bus, so that the caller can wait for it. With
+PERNOKA_PID set, only the program of that process is read.
 """
+import os
+import re
 import sys
 
 import pyatspi
@@ -15,10 +26,11 @@ APP = "pernoka"
 
 
 def application():
+    pid = int(os.environ.get("PERNOKA_PID") or 0)
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == APP:
+        if app is not None and app.name == APP and (not pid or app.get_process_id() == pid):
             return app
     return None
 
@@ -59,6 +71,39 @@ def board(app):
             print(f"tile {role_name(tile)} '{tile.name}' actions: {actions(tile)}")
 
 
+CELL = re.compile(r"\((\d+) 行 (\d+) 列\)")
+
+
+def cells(app):
+    for frame in descendants(app, pyatspi.ROLE_FRAME):
+        for filler in descendants(frame, pyatspi.ROLE_FILLER):
+            gap = CELL.search(filler.description or "")
+            if filler.name and gap:
+                print(f"gap {int(gap.group(2)) - 1} {int(gap.group(1)) - 1}")
+        for tile in descendants(frame, pyatspi.ROLE_PUSH_BUTTON):
+            found = re.match(r"タイル (\d+) ", tile.name or "")
+            cell = CELL.search(tile.name or "")
+            if not (found and cell and showing(tile)):
+                continue
+            box = tile.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            print(f"tile {found.group(1)} {int(cell.group(2)) - 1} {int(cell.group(1)) - 1} "
+                  f"{box.x} {box.y} {box.width} {box.height}")
+
+
+def menus(app):
+    for bar in descendants(app, pyatspi.ROLE_MENU_BAR):
+        for place in range(bar.childCount):
+            title = bar.getChildAtIndex(place)
+            print(f"{place} 0 {title.name}")
+            if title.childCount == 0:
+                continue  # a command right on the bar
+            menu = title.getChildAtIndex(0)
+            items = [menu.getChildAtIndex(i) for i in range(menu.childCount)]
+            items = [item for item in items if item is not None and item.getRole() != pyatspi.ROLE_SEPARATOR]
+            for number, item in enumerate(items, start=1):
+                print(f"{place} {number} {title.name}/{item.name}")
+
+
 def labels(accessible):
     found = []
     for relation in accessible.getRelationSet():
@@ -88,7 +133,7 @@ def main():
     if app is None:
         print(f"no application named {APP} on the accessibility bus", file=sys.stderr)
         return 1
-    {"board": board, "dialogs": dialogs}[what](app)
+    {"board": board, "cells": cells, "menus": menus, "dialogs": dialogs}[what](app)
     return 0
 
 
