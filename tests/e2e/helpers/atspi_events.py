@@ -10,8 +10,12 @@ description, as a screen reader receives them:
 
 focused tells whether the object held the keyboard focus when the event
 came: a screen reader speaks a changed name or description only for the
-object with the focus. Prints "listening" once it is registered; runs until
-it is killed.
+object with the focus. What is announced besides, as an announcement or as
+a notification that shows, goes in a line of its own:
+
+    announced '<text>'
+
+Prints "listening" once it is registered; runs until it is killed.
 """
 import sys
 
@@ -23,6 +27,8 @@ EVENTS = (
     "object:state-changed:focused",
     "object:property-change:accessible-name",
     "object:property-change:accessible-description",
+    "object:state-changed:showing",
+    "object:announcement",
 )
 
 
@@ -31,9 +37,16 @@ def main():
 
     def on_event(event):
         if event.type.startswith("object:state-changed") and not event.detail1:
-            return  # focus lost: nothing is spoken for that
+            return  # focus lost or hidden: nothing is spoken for that
         try:
             source = event.source
+            if event.type == "object:announcement":
+                out.write(f"announced '{event.any_data}'\n")
+                return
+            if event.type.startswith("object:state-changed:showing"):
+                if source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                    out.write(f"announced '{source.name}'\n")
+                return
             focused = int(source.getState().contains(pyatspi.STATE_FOCUSED))
             out.write(f"{event.type} {role_name(source)} '{source.name}' "
                       f"description '{source.description}' focused={focused}\n")
