@@ -85,7 +85,7 @@ private:
     engine::Game game_;
     PictureSelect pictures_;
 
-    QWidget* board_ = nullptr;     // the client area below the menu bar
+    QWidget* board_ = nullptr;  // the client area below the menu bar
     Announcer* announcer_ = nullptr;
     TileWidget* canv0_ = nullptr;  // the hidden template tile
     std::array<TileWidget*, engine::kTileSlots> tiles_{};
