@@ -259,11 +259,6 @@ menu_bar_height() {
   echo $((HEIGHT - BOARD_H))
 }
 
-# Clicks at a point of a window, in the window's own coordinates.
-click_at() {
-  xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
-}
-
 # The board as a screen reader finds it (atspi_probe.py cells) into
 # $WORK/probe.cells: the gap, and each tile with its cell and its place on
 # the screen.
