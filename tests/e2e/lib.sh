@@ -264,13 +264,8 @@ menu_bar_height() {
 # the screen.
 read_board() { PERNOKA_PID=$APP_PID probe cells; }
 tile_count() { grep -c '^tile ' "$WORK/probe.cells" || true; }
-# Whether a board is out (of n × n, when n is given), or none.
-board_out() {
-  read_board && grep -q '^gap ' "$WORK/probe.cells" || return 1
-  local tiles
-  tiles=$(tile_count)
-  [ "$tiles" -gt 0 ] && { [ -z "${2:-}" ] || [ "$tiles" = $(($2 * $2 - 1)) ]; }
-}
+# Whether a board is out, or none.
+board_out() { read_board && grep -q '^gap ' "$WORK/probe.cells" && [ "$(tile_count)" -gt 0 ]; }
 board_empty() { read_board && [ "$(tile_count)" = 0 ] && ! grep -q '^gap ' "$WORK/probe.cells"; }
 
 # The gap of the board: "column row", counted from 0.
