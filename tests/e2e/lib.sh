@@ -101,11 +101,23 @@ pulse_environment() {
   chmod 700 "$XDG_RUNTIME_DIR"
 }
 
-# Starts the program with its accessibility on, on the test's own bus.
+# Starts the program with its accessibility on, on the test's own bus, and
+# reads its menu bar meanwhile, the first time this program runs in the
+# test.
+MENUS_PID=
 start_app() {
   [ -n "$BUS_PID" ] || start_accessibility_bus
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$PERNOKA" "$@" >"$WORK/app.log" 2>&1 &
   APP_PID=$!
+  stop_reading_menus  # of a program started before, which may have gone
+  if [ ! -s "$(menu_file)" ]; then
+    read_menus "$(menu_file)" &
+    MENUS_PID=$!
+  fi
+}
+stop_reading_menus() {
+  if [ -n "$MENUS_PID" ]; then { kill "$MENUS_PID"; wait "$MENUS_PID"; } 2>/dev/null || true; fi
+  MENUS_PID=
 }
 
 # The newest visible window of the program with exactly this title, if any.
@@ -197,15 +209,23 @@ type_option_digit() {
 }
 
 # The program's menu bar as the keyboard walks it (atspi_probe.py menus),
-# read once for each program under test.
+# kept in this file for each program under test.
+menu_file() { echo "$WORK/menus.$(tr -c 'a-zA-Z0-9' _ <<<"$PERNOKA")"; }
+read_menus() {
+  menus_read() {
+    PERNOKA_PID=$APP_PID /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/helpers/atspi_probe.py" menus \
+      >"$1.new" 2>"$1.err" && [ -s "$1.new" ]
+  }
+  wait_for_quietly menus_read "$1" && mv "$1.new" "$1"
+}
 menu_layout() {
   local file
-  file="$WORK/menus.$(tr -c 'a-zA-Z0-9' _ <<<"$PERNOKA")"
-  menus_read() { PERNOKA_PID=$APP_PID probe menus && [ -s "$WORK/probe.menus" ]; }
-  if [ ! -s "$file" ]; then
-    wait_for "no menu bar on the accessibility bus: $(cat "$WORK/probe.err" 2>/dev/null)" menus_read
-    cp "$WORK/probe.menus" "$file"
+  file=$(menu_file)
+  if [ -n "$MENUS_PID" ]; then
+    wait "$MENUS_PID" || true
+    MENUS_PID=
   fi
+  [ -s "$file" ] || read_menus "$file" || fail "no menu bar on the accessibility bus: $(cat "$file.err" 2>/dev/null)"
   echo "$file"
 }
 
@@ -325,6 +345,7 @@ start_accessibility_bus() {
     org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.Bus | awk '/uint32/ { print $2 }')
 }
 stop_accessibility_bus() {
+  stop_reading_menus
   if [ -n "$APP_PID" ]; then { kill -9 "$APP_PID"; wait "$APP_PID"; } 2>/dev/null || true; fi
   APP_PID=
   [ -n "$A11Y_PID" ] && kill "$A11Y_PID" 2>/dev/null || true

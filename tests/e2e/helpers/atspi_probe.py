@@ -48,6 +48,21 @@ def descendants(root, role):
     return pyatspi.findAllDescendants(root, lambda a: a is not None and a.getRole() == role)
 
 
+# The main window holds the board and the menu bar as its own children, and
+# the board its tiles: read there, not through every menu item of the tree.
+def children(parent, role):
+    found = (parent.getChildAtIndex(i) for i in range(parent.childCount))
+    return [child for child in found if child is not None and child.getRole() == role]
+
+
+def frames(app):
+    return children(app, pyatspi.ROLE_FRAME)
+
+
+def boards(frame):
+    return [filler for filler in children(frame, pyatspi.ROLE_FILLER) if filler.name]
+
+
 def actions(accessible):
     try:
         action = accessible.queryAction()
@@ -61,26 +76,24 @@ def showing(accessible):
 
 
 def board(app):
-    for frame in descendants(app, pyatspi.ROLE_FRAME):
+    for frame in frames(app):
         print(f"frame '{frame.name}'")
-        for filler in descendants(frame, pyatspi.ROLE_FILLER):
-            if filler.name:
-                print(f"board {role_name(filler)} '{filler.name}' description '{filler.description}'")
-        tiles = [t for t in descendants(frame, pyatspi.ROLE_PUSH_BUTTON) if showing(t)]
-        for tile in sorted(tiles, key=lambda t: t.name):
-            print(f"tile {role_name(tile)} '{tile.name}' actions: {actions(tile)}")
+        for filler in boards(frame):
+            print(f"board {role_name(filler)} '{filler.name}' description '{filler.description}'")
+            tiles = [t for t in children(filler, pyatspi.ROLE_PUSH_BUTTON) if showing(t)]
+            for tile in sorted(tiles, key=lambda t: t.name):
+                print(f"tile {role_name(tile)} '{tile.name}' actions: {actions(tile)}")
 
 
 CELL = re.compile(r"\((\d+) 行 (\d+) 列\)")
 
 
 def cells(app):
-    for frame in descendants(app, pyatspi.ROLE_FRAME):
-        for filler in descendants(frame, pyatspi.ROLE_FILLER):
-            gap = CELL.search(filler.description or "")
-            if filler.name and gap:
-                print(f"gap {int(gap.group(2)) - 1} {int(gap.group(1)) - 1}")
-        for tile in descendants(frame, pyatspi.ROLE_PUSH_BUTTON):
+    for filler in (board for frame in frames(app) for board in boards(frame)):
+        gap = CELL.search(filler.description or "")
+        if gap:
+            print(f"gap {int(gap.group(2)) - 1} {int(gap.group(1)) - 1}")
+        for tile in children(filler, pyatspi.ROLE_PUSH_BUTTON):
             found = re.match(r"タイル (\d+) ", tile.name or "")
             cell = CELL.search(tile.name or "")
             if not (found and cell and showing(tile)):
@@ -91,7 +104,7 @@ def cells(app):
 
 
 def menus(app):
-    for bar in descendants(app, pyatspi.ROLE_MENU_BAR):
+    for bar in (bar for frame in frames(app) for bar in children(frame, pyatspi.ROLE_MENU_BAR)):
         for place in range(bar.childCount):
             title = bar.getChildAtIndex(place)
             print(f"{place} 0 {title.name}")
