@@ -65,7 +65,8 @@ void Form1::PressTile(int16_t index) {
         else
             moved_->setFocus(Qt::OtherFocusReason);
     }
-    // The game over that a third reshuffle brings is told by itself.
+    // A reshuffle is told after the tile. The third one's game over clears
+    // the board before this, and is told as its question comes up.
     if (reshuffled_) announcer_->Say(ReshuffleText(game_.State().ShuffleCount));
 }
 
