@@ -12,6 +12,8 @@ set -Eeuo pipefail
 trap '[ "$BASH_SUBSHELL" = 0 ] && echo "FAIL: ${BASH_SOURCE[0]}:$LINENO: \"$BASH_COMMAND\" exited with $?" >&2' ERR
 
 PERNOKA=${1:?usage: $0 path/to/pernoka [helper folder]}
+# This folder, whatever the current one becomes.
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # The folder of the small programs some tests run beside the game.
 HELPERS=${2:-}
 unset QT_QPA_PLATFORM   # a real X server, whatever the calling shell uses
@@ -212,32 +214,29 @@ type_option_digit() {
 # kept in this file for each program under test.
 menu_file() { echo "$WORK/menus.$(tr -c 'a-zA-Z0-9' _ <<<"$PERNOKA")"; }
 read_menus() {
-  menus_read() {
-    PERNOKA_PID=$APP_PID /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/helpers/atspi_probe.py" menus \
-      >"$1.new" 2>"$1.err" && [ -s "$1.new" ]
-  }
+  menus_read() { PERNOKA_PID=$APP_PID /usr/bin/python3 "$E2E_DIR/helpers/atspi_probe.py" menus >"$1.new" 2>"$1.err" && [ -s "$1.new" ]; }
   wait_for_quietly menus_read "$1" && mv "$1.new" "$1"
 }
+# Leaves the file's name in MENU_LAYOUT once the menu bar has been read.
 menu_layout() {
-  local file
-  file=$(menu_file)
+  MENU_LAYOUT=$(menu_file)
   if [ -n "$MENUS_PID" ]; then
     wait "$MENUS_PID" || true
     MENUS_PID=
   fi
-  [ -s "$file" ] || read_menus "$file" || fail "no menu bar on the accessibility bus: $(cat "$file.err" 2>/dev/null)"
-  echo "$file"
+  [ -s "$MENU_LAYOUT" ] || read_menus "$MENU_LAYOUT" ||
+    fail "no menu bar on the accessibility bus: $(cat "$MENU_LAYOUT.err" 2>/dev/null)"
 }
 
 # Picks a menu item by its caption with the keyboard: Alt, Right to its
 # title, Down to the item, Enter. Without an item, the title itself: a
 # command that stands right on the bar.
 pick_menu() {
-  local window=$1 title=$2 item=${3:-} layout place number i
-  layout=$(menu_layout)
+  local window=$1 title=$2 item=${3:-} place number i
+  menu_layout
   read -r place number < <(awk -v want="$title${item:+/$item}" \
-    '{ name = $0; sub(/^[0-9]+ [0-9]+ /, "", name) } name == want { print $1, $2; exit }' "$layout")
-  [ -n "$place" ] || fail "no menu item \"$title${item:+ → $item}\": $(tr '\n' ' ' <"$layout")"
+    '{ name = $0; sub(/^[0-9]+ [0-9]+ /, "", name) } name == want { print $1, $2; exit }' "$MENU_LAYOUT")
+  [ -n "$place" ] || fail "no menu item \"$title${item:+ → $item}\": $(tr '\n' ' ' <"$MENU_LAYOUT")"
   local moves=(alt)
   for ((i = 0; i < place; i++)); do moves+=(Right); done
   for ((i = 0; i < number; i++)); do moves+=(Down); done
@@ -337,7 +336,7 @@ start_accessibility_bus() {
   dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" >"$WORK/dbus.log" 2>&1 &
   BUS_PID=$!
   bus_up() { dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetId >/dev/null 2>&1; }
-  wait_for "the session bus did not start: $(tail -2 "$WORK/dbus.log")" bus_up
+  wait_for "the session bus did not start: $(tail -2 "$WORK/dbus.log" 2>/dev/null)" bus_up
   # Ask for the accessibility bus now, so the program finds it at start.
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||
     fail "no accessibility bus: $(tail -3 "$WORK/dbus.log")"
@@ -356,7 +355,7 @@ stop_accessibility_bus() {
 # What a screen reader finds in the program ("board" or "dialogs"), read
 # through AT-SPI into $WORK/probe.<what> by Debian's own Python, which has
 # the pyatspi of python3-pyatspi.
-probe() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/helpers/atspi_probe.py" "$1" >"$WORK/probe.$1" 2>"$WORK/probe.err"; }
+probe() { /usr/bin/python3 "$E2E_DIR/helpers/atspi_probe.py" "$1" >"$WORK/probe.$1" 2>"$WORK/probe.err"; }
 probe_has() { probe "$1" && grep -qF -- "$2" "$WORK/probe.$1"; }
 
 # Starts the program on a picture of its own, and waits until a screen
