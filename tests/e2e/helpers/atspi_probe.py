@@ -21,6 +21,7 @@ import re
 import sys
 
 import pyatspi
+from gi.repository import Atspi
 
 APP = "pernoka"
 
@@ -31,6 +32,10 @@ def application():
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
         if app is not None and app.name == APP and (not pid or app.get_process_id() == pid):
+            # Every name, description and child read from the program as it
+            # is now, never from a cache filled before a change.
+            app.set_cache_mask(Atspi.Cache.NONE)
+            app.clear_cache()
             return app
     return None
 
