@@ -22,14 +22,14 @@ full=$PERNOKA
 PERNOKA="$WORK/app/$(basename "$full")"
 start_app
 win=$(wait_window "$TITLE")
-pick_menu "$win" "$MENU_PICTURE" 2   # 画像 → パンチラ
-pick_menu "$win" "$MENU_START" 1     # 開始 → ３分割
-wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
-slide_a_tile "$win" 3
+pick_menu "$win" 画像 パンチラ
+pick_menu "$win" 開始 ３分割
+wait_for "no tiles on the board" board_out "$win"
+slide_a_tile "$win"
 wait_title_of "$win" "1回目"
 start_pulse e2e
 record click
-slide_a_tile "$win" 3
+slide_a_tile "$win"
 record_on_for click 2
 stop_recording click >/dev/null   # here, not in a subshell, which could not wait for parecord's end
 peak=$(peak_of "$WORK/click.wav")
@@ -45,9 +45,9 @@ kill_pulse
 PERNOKA=$full
 start_app
 win=$(wait_window "$TITLE")
-pick_menu "$win" "$MENU_PICTURE" 2
-pick_menu "$win" "$MENU_START" 1
-wait_for "no tiles on the board" board_is_not "$win" "$EMPTY_BOARD"
+pick_menu "$win" 画像 パンチラ
+pick_menu "$win" 開始 ３分割
+wait_for "no tiles on the board" board_out "$win"
 start_pulse e2e
 started=$(now)
 record tune
@@ -57,7 +57,7 @@ stop_recording tune >/dev/null
 
 # 3. The server frozen in the game with music: ten moves by key, each a
 # slide back and forth beside the gap.
-read -r col row < <(gap_cell "$win" 3) || fail "no gap on the board"
+read -r col row < <(gap_cell "$win")
 if [ "$col" -gt 0 ]; then there=Right back=Left; else there=Left back=Right; fi
 kill -STOP "$PULSE_PID"
 focus "$win"
@@ -66,7 +66,7 @@ xdotool key --delay 60 $there $back $there $back $there $back $there $back $ther
 wait_title_of "$win" "10回目"
 note "ten moves with the server frozen took $(since "$frozen") s (0.6 s of them typing)"
 # The menu still opens: 表示 shows the picture, Esc closes it.
-pick_menu "$win" "$MENU_VIEW" 0
+pick_menu "$win" 表示
 view=$(wait_other_window "$win") || fail "the picture view did not open with the server frozen"
 focus "$view"
 keys Escape
@@ -79,7 +79,7 @@ record thawed
 wait_for "the tune did not come back once the server ran again" heard_in thawed
 note "the tune heard $(since "$thawed") s after the server ran again"
 stop_recording thawed >/dev/null
-slide_a_tile "$win" 3
+slide_a_tile "$win"
 wait_title_of "$win" "11回目"
 program_running || fail "the program ended"
 echo "1 passed, 0 failed"

@@ -21,10 +21,6 @@ SCALE=2
 # The same deal every time, no sound device, and Qt's own look at scale 2.
 export PERNOKA_SEED=20261209 SDL_AUDIODRIVER=dummy QT_SCALE_FACTOR=$SCALE
 unset QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME QT_FONT_DPI
-# The helpers measure the board in device pixels.
-BOARD_W=$((BOARD_W * SCALE))
-BOARD_H=$((BOARD_H * SCALE))
-EMPTY_BOARD="${BOARD_W}x${BOARD_H}"
 # Room for the largest scene, and openbox's defaults with its type twice as
 # large, read from a configuration folder of our own.
 SCREEN_SIZE=1600x1200
