@@ -51,7 +51,7 @@ wait_for "no tiles on the board" board_out "$win"
 start_pulse e2e
 started=$(now)
 record tune
-wait_for "the tune did not come back once the server started" heard_in tune
+WAIT_TRIES=600 wait_for "the tune did not come back once the server started" heard_in tune
 note "the tune heard $(since "$started") s after the server started"
 stop_recording tune >/dev/null
 
@@ -76,7 +76,7 @@ wait_alone "$win" "the picture view did not close"
 kill -CONT "$PULSE_PID"
 thawed=$(now)
 record thawed
-wait_for "the tune did not come back once the server ran again" heard_in thawed
+WAIT_TRIES=600 wait_for "the tune did not come back once the server ran again" heard_in thawed
 note "the tune heard $(since "$thawed") s after the server ran again"
 stop_recording thawed >/dev/null
 slide_a_tile "$win"
