@@ -9,11 +9,10 @@ namespace platform {
 
 // Window flags for such a frame, of type Qt::Window or Qt::Dialog. Qt turns
 // them into Motif hints without the minimise and maximise functions, which
-// KWin, Mutter and xfwm follow, and leaves the maximise box out of the title
-// bar it draws itself on Wayland; the fixed size (the caller's) takes
-// resizing and maximising away everywhere. What the window manager does
-// with the window all the same (openbox minimises any window, a "show
-// desktop" hides them all) stays as it decides.
+// KWin, Mutter and xfwm follow; the fixed size (the caller's) takes resizing
+// and maximising away wherever the window manager draws the frame. What the
+// window manager does with the window all the same (openbox minimises any
+// window, a "show desktop" hides them all) stays as it decides.
 Qt::WindowFlags FixedFrameFlags(Qt::WindowType type);
 
 // On Wayland, lets the window take a maximise or full screen asked of it:
