@@ -461,6 +461,15 @@ outer_geometry() {
   echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
 }
 
+# From here on, the program is a copy of its folder without the tune, so
+# that a move's click is all there is to hear. An installed program folder
+# holds relative links: the copy takes the files.
+use_program_without_tune() {
+  cp -rL "$(dirname "$PERNOKA")" "$WORK/app"
+  rm "$WORK/app/QUIL9702.mid"
+  PERNOKA="$WORK/app/$(basename "$PERNOKA")"
+}
+
 # --- Recording what reaches a private PulseAudio (start_pulse): the sink's
 # monitor recorded into $WORK/<name>.wav.
 RECORD_PID=

@@ -14,12 +14,10 @@ trap '[ -n "$PULSE_PID" ] && kill -CONT "$PULSE_PID" 2>/dev/null; stop_recorder'
 pulse_environment
 start_x
 
-# 1. From a copy of the program without its tune, so that a move's click is
-# all there is to hear: the first sound, a move, comes with no server.
-cp -rL "$(dirname "$PERNOKA")" "$WORK/app"
-rm "$WORK/app/QUIL9702.mid"
+# 1. From a copy of the program without its tune: the first sound, a move,
+# comes with no server.
 full=$PERNOKA
-PERNOKA="$WORK/app/$(basename "$full")"
+use_program_without_tune
 start_app
 win=$(wait_window "$TITLE")
 pick_menu "$win" 画像 パンチラ

@@ -31,10 +31,7 @@ note "tune peak $peak"
 APP_PID=
 
 # 2. The click, from a program folder that has no tune.
-# An installed program folder holds relative links: the copy takes the files.
-cp -rL "$(dirname "$PERNOKA")" "$WORK/app"
-rm "$WORK/app/QUIL9702.mid"
-PERNOKA="$WORK/app/$(basename "$PERNOKA")"
+use_program_without_tune
 start_app
 win=$(wait_window "$TITLE")
 pick_menu "$win" 画像 パンチラ
