@@ -53,9 +53,11 @@ fi
 
 # The configurations are the presets of CMakePresets.json; ccache keeps
 # what each compiled, keyed by the compiler, its flags and the preprocessed
-# source, so a build of the same code is not compiled twice.
+# source, so a build of the same code is not compiled twice, from whichever
+# folder the tree was cloned into (paths are taken relative to it; only the
+# debug information's working folder may then name an earlier clone).
 jobs=$(nproc)
-export CMAKE_CXX_COMPILER_LAUNCHER=ccache
+export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR=$here CCACHE_NOHASHDIR=true
 cd "$here"
 case "$mode" in
   run)
