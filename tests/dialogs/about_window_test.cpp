@@ -123,7 +123,7 @@ TEST_F(AboutWindowTest, MailLinkWithoutAMailProgramTellsTheAddress) {
     services.ExpectBoxes();
     QTest::mouseClick(MailLabel(window), Qt::LeftButton);
     ASSERT_EQ(services.Shown().size(), 1u);
-    EXPECT_EQ(services.Shown()[0].prompt, "メールソフトを開けませんでした。次のアドレスへお送り下さい。\npernoka@example.jp");
+    EXPECT_EQ(services.Shown()[0].prompt, "メールソフトを開けませんでした。次のアドレスへお送り下さい。\n" PERNOKA_MAIL);
     EXPECT_EQ(services.Shown()[0].title, "エラー");
 }
 

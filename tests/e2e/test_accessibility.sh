@@ -54,8 +54,9 @@ keys Return Return                   # to ＯＫ, and press it
 wait_alone "$win" "the options window stayed"
 
 pick_menu "$win" help about...
+mail=$(sed -n 's/^PERNOKA_MAIL=//p' "$(dirname "$0")/../../packaging/address.conf")
 wait_for "no link in the about window: $(cat "$WORK/probe.dialogs")" \
-  probe_has dialogs "link 'E-mail:pernoka@example.jp' description '作者へメールを送信します。' actions: Press"
+  probe_has dialogs "link 'E-mail:$mail' description '作者へメールを送信します。' actions: Press"
 grep -qx "dialog '$TITLE'" "$WORK/probe.dialogs" || fail "the about window is no dialog"
 note "the about window:"
 cat "$WORK/probe.dialogs"
