@@ -245,6 +245,14 @@ pick_menu() {
   keys "${moves[@]}"
 }
 
+# Chooses a picture and a grid with the menus (パンチラ on ３分割 unless
+# told) and waits until the board shows its tiles.
+start_game() {
+  pick_menu "$1" 画像 "${2:-パンチラ}"
+  pick_menu "$1" 開始 "${3:-３分割}"
+  wait_for "no tiles on the board" board_out "$1"
+}
+
 # Answers the newest message box with the keys given (Return: its default
 # button) and waits until it has gone.
 answer_box() {
@@ -497,13 +505,16 @@ record_on_for() {
 }
 # The peak level of a sound file, 0 to 1.
 peak_of() { sox "$1" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}'; }
-# Stops the recorder; prints the recording's peak level.
+# Stops the recorder and waits until it has written the file out; leaves
+# the recording's peak level in PEAK. Called as a command, never in a
+# command substitution, whose subshell could not wait for parecord.
+PEAK=
 stop_recording() {
   kill -INT "$RECORD_PID" 2>/dev/null || true
   wait "$RECORD_PID" 2>/dev/null || true
   RECORD_PID=
   [ -n "${E2E_DEBUG:-}" ] && sox "$WORK/$1.wav" -n stat >&2
-  peak_of "$WORK/$1.wav"
+  PEAK=$(peak_of "$WORK/$1.wav")
 }
 loud() { awk -v peak="$1" 'BEGIN { exit !(peak > 0.02) }'; }
 # Whether $WORK/$1.wav is loud so far, while parecord still writes it (its

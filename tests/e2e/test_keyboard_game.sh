@@ -17,9 +17,7 @@ keys Return                          # ...where Enter presses it
 wait_alone "$win" "the options window did not close"
 note "option stored with keys"
 
-pick_menu "$win" 画像 ねまき
-pick_menu "$win" 開始 ３分割
-wait_for "no tiles on the board" board_out "$win"
+start_game "$win" ねまき ３分割
 title_is "$win" "$TITLE" || fail "the title is \"$(xdotool getwindowname "$win")\" before any move"
 
 # ６分割, which a game on refuses, reached with Alt and the arrows: they go

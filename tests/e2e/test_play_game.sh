@@ -6,9 +6,7 @@ start_x
 start_app
 win=$(wait_window "$TITLE")
 
-pick_menu "$win" 画像 パンチラ
-pick_menu "$win" 開始 ３分割
-wait_for "no tiles on the board" board_out "$win"
+start_game "$win"
 no_other_window "$win" || fail "a message box came up beside the board"
 note "board laid out; the gap leaves a black cell"
 

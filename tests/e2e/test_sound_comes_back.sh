@@ -20,16 +20,14 @@ full=$PERNOKA
 use_program_without_tune
 start_app
 win=$(wait_window "$TITLE")
-pick_menu "$win" 画像 パンチラ
-pick_menu "$win" 開始 ３分割
-wait_for "no tiles on the board" board_out "$win"
+start_game "$win"
 slide_a_tile "$win"
 wait_title_of "$win" "1回目"
 start_pulse e2e
 record click
 slide_a_tile "$win"
 record_on_for click 2
-stop_recording click >/dev/null   # here, not in a subshell, which could not wait for parecord's end
+stop_recording click
 peak=$(peak_of "$WORK/click.wav")
 own=$(peak_of "$WORK/app/Pop.wav")
 awk -v p="$peak" -v o="$own" 'BEGIN { exit !(p >= 0.9 * o) }' ||
@@ -43,15 +41,13 @@ kill_pulse
 PERNOKA=$full
 start_app
 win=$(wait_window "$TITLE")
-pick_menu "$win" 画像 パンチラ
-pick_menu "$win" 開始 ３分割
-wait_for "no tiles on the board" board_out "$win"
+start_game "$win"
 start_pulse e2e
 started=$(now)
 record tune
 WAIT_TRIES=600 wait_for "the tune did not come back once the server started" heard_in tune
 note "the tune heard $(since "$started") s after the server started"
-stop_recording tune >/dev/null
+stop_recording tune
 
 # 3. The server frozen in the game with music: ten moves by key, each a
 # slide back and forth beside the gap.
@@ -76,7 +72,7 @@ thawed=$(now)
 record thawed
 WAIT_TRIES=600 wait_for "the tune did not come back once the server ran again" heard_in thawed
 note "the tune heard $(since "$thawed") s after the server ran again"
-stop_recording thawed >/dev/null
+stop_recording thawed
 slide_a_tile "$win"
 wait_title_of "$win" "11回目"
 program_running || fail "the program ended"

@@ -16,7 +16,8 @@ win=$(wait_window "$TITLE")
 record quiet
 # The program is asked for nothing: a second of its silence.
 wait_for "the recording does not grow" recorded_past quiet 1
-peak=$(stop_recording quiet)
+stop_recording quiet
+peak=$PEAK
 loud "$peak" && fail "sound before any was asked for (peak $peak)"
 record tune
 pick_menu "$win" ＢＧＭ ON  # starts the tune
@@ -24,7 +25,8 @@ pick_menu "$win" ＢＧＭ ON  # starts the tune
 # it: the tune is waited for, then heard on for a second.
 WAIT_TRIES=600 wait_for "the tune is silent" heard_in tune
 record_on_for tune 1
-peak=$(stop_recording tune)
+stop_recording tune
+peak=$PEAK
 loud "$peak" || fail "the tune is silent (peak $peak)"
 note "tune peak $peak"
 { kill -9 "$APP_PID"; wait "$APP_PID"; } 2>/dev/null || true
@@ -34,16 +36,15 @@ APP_PID=
 use_program_without_tune
 start_app
 win=$(wait_window "$TITLE")
-pick_menu "$win" 画像 パンチラ
-pick_menu "$win" 開始 ３分割
-wait_for "no tiles on the board" board_out "$win"
+start_game "$win"
 record clicks
 slide_a_tile "$win"
 # The device, closed while nothing sounds, opens with this first click, and
 # the recording lags a little behind: two seconds past the move hold it.
 past=$(awk -v s="$(recorded_seconds clicks)" 'BEGIN { print s + 2 }')
 wait_for "the recording does not grow" recorded_past clicks "$past"
-peak=$(stop_recording clicks)
+stop_recording clicks
+peak=$PEAK
 loud "$peak" || fail "the click is silent (peak $peak); the program said: $(tail -n 3 "$WORK/app.log")"
 # The whole click, its loudest part included, not just its tail.
 own=$(peak_of "$WORK/app/Pop.wav")

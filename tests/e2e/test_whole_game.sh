@@ -16,9 +16,7 @@ keys space                           # ...which is pressed
 wait_alone "$win" "the options window did not close"
 note "option stored"
 
-pick_menu "$win" 画像 ねまき
-pick_menu "$win" 開始 ３分割
-wait_for "no tiles on the board" board_out "$win"
+start_game "$win" ねまき ３分割
 
 # With a limit of 1 the second counted move reshuffles (the title shows 0),
 # and the sixth is followed by the game over and its question.
