@@ -426,7 +426,13 @@ start_drag_source() {
   "${HELPERS:?usage: $0 path/to/pernoka helper-folder}/drag_source" "$@" >"$WORK/drag.log" 2>"$WORK/drag.err" &
   DRAG_SOURCE_PID=$!
   wait_for "the drag source did not come up: $(cat "$WORK/drag.err")" grep -qx ready "$WORK/drag.log"
-  DRAG_SOURCE_WIN=$(xdotool search --onlyvisible --pid "$DRAG_SOURCE_PID" --name '^drag source$' | head -n 1)
+  # Ready before the window manager has mapped its window, on a busy machine.
+  drag_source_shown() {
+    DRAG_SOURCE_WIN=$(xdotool search --onlyvisible --pid "$DRAG_SOURCE_PID" --name '^drag source$' 2>/dev/null |
+      head -n 1 || true)
+    [ -n "$DRAG_SOURCE_WIN" ]
+  }
+  wait_for "the drag source's window did not show" drag_source_shown
   xdotool windowmove --sync "$DRAG_SOURCE_WIN" 0 0
 }
 
