@@ -406,14 +406,23 @@ open_picture_dialog() {
 }
 
 # Chooses the file with 画像選択, its path typed into the dialog.
+# A busy machine may give the dialog its focus only after the typing has
+# begun, losing the name's first letters: the name is then typed again over
+# what the field holds.
 choose_picture_file() {
-  local main=$1 path=$2 dialog
+  local main=$1 path=$2 dialog try
   dialog=$(open_picture_dialog "$main")
-  focus "$dialog"
-  xdotool type --delay 5 "$path"
-  keys Return
+  for try in 1 2 3; do
+    focus "$dialog"
+    keys ctrl+a
+    xdotool type --delay 5 "$path"
+    keys Return
+    WAIT_TRIES=100 wait_for_quietly picture_dialog_gone && break
+    note "the file dialog is still open after the name was typed ($try)"
+  done
   wait_alone "$main" "the file dialog stayed open"
 }
+picture_dialog_gone() { [ -z "$(find_window "画像ファイルの選択")" ]; }
 
 # A drag source of our own (the drag_source helper) standing in for a file
 # manager, offering the URLs given, up in the top-left corner clear of the
