@@ -10,7 +10,11 @@
 namespace mainwindow {
 
 TileWidget::TileWidget(int16_t index, QWidget* parent) : QWidget(parent), index_(index) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not declared opaque, though it covers itself: Qt moves an opaque
+    // widget by copying its pixels within the window's buffer, and Qt's
+    // Wayland buffers (6.4 at least) copy from a buffer that may not hold
+    // the last frame, which left stale pieces on the board after a move or
+    // a new game. A moved tile is drawn again instead.
     setAutoFillBackground(false);
     InstallBoardAccessibility();
 }
