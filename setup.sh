@@ -32,7 +32,7 @@ if [ "$mode" = test ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang "$clang_runtime"
-    xvfb xauth xdotool wmctrl openbox x11-utils pulseaudio pulseaudio-utils sox imagemagick
+    xvfb xauth xdotool wmctrl openbox x11-utils pulseaudio pulseaudio-utils sox imagemagick weston qt6-wayland
     appstream appstream-util desktop-file-utils file man-db xdg-utils optipng
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     git xz-utils mmdebstrap diffoscope-minimal
