@@ -542,6 +542,18 @@ heard_in() {
 now() { date +%s.%N; }
 since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.2f", b - a }'; }
 
+# Starts the private server while a game plays its tune and waits until the
+# tune is heard on it, with no move made; tells after how long.
+tune_heard_once_server_starts() {
+  local started
+  start_pulse e2e
+  started=$(now)
+  record "$1"
+  WAIT_TRIES=600 wait_for "$2" heard_in "$1"
+  note "the tune heard $(since "$started") s after the server started, no move made"
+  stop_recording "$1"
+}
+
 # Kills the private PulseAudio as a crash would, and waits until it is gone.
 kill_pulse() {
   kill -9 "$PULSE_PID" 2>/dev/null || true

@@ -42,12 +42,7 @@ PERNOKA=$full
 start_app
 win=$(wait_window "$TITLE")
 start_game "$win"
-start_pulse e2e
-started=$(now)
-record tune
-WAIT_TRIES=600 wait_for "the tune did not come back once the server started" heard_in tune
-note "the tune heard $(since "$started") s after the server started"
-stop_recording tune
+tune_heard_once_server_starts tune "the tune did not come back once the server started"
 
 # 3. The server frozen in the game with music: ten moves by key, each a
 # slide back and forth beside the gap.

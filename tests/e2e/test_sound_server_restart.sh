@@ -19,12 +19,7 @@ peak=$PEAK
 
 # 0. Nothing done: the tune sounds again by itself.
 kill_pulse
-start_pulse e2e
-started=$(now)
-record back
-WAIT_TRIES=600 wait_for "the tune is silent after the restart with no move made" heard_in back
-note "the tune heard $(since "$started") s after the restart, with no move made"
-stop_recording back
+tune_heard_once_server_starts back "the tune is silent after the restart with no move made"
 
 # Each sound is waited for on its recording, as long as a busy machine
 # takes to load the audio engine; a silent one never comes.
