@@ -44,6 +44,7 @@ protected:
     }
     void TearDown() override {
         platform::ShutdownAudio();
+        platform::SetAudioIdleCloseDelay(5000);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         unsetenv("SDL_DISKAUDIOFILE");
         fs::remove(output_);
@@ -120,6 +121,19 @@ TEST_F(DeviceReturnTest, ADeviceThatStopsMixingCostsOneShortWaitThenSoundsAgainO
     platform::sndPlaySound(kPop.c_str());
     EXPECT_GT(PeakLevel(HeardFrom(resumed)), 8000);
     EXPECT_FALSE(platform::AudioDeviceStalled());
+}
+
+TEST_F(DeviceReturnTest, ADeviceThatStopsMixingWhileIdleIsKeptUntilItMixesThenClosed) {
+    platform::SetAudioIdleCloseDelay(100);
+    UseDiskDriver();
+    platform::sndPlaySound(kPop.c_str());
+    // Stopped with no sound asked for: the idle close finds it out and
+    // leaves it open, as closing would wait on a frozen server.
+    HoldMixing(true);
+    ASSERT_TRUE(RunUntil([] { return platform::AudioDeviceStalled() || !platform::AudioDeviceOpen(); }));
+    EXPECT_TRUE(platform::AudioDeviceOpen()) << "the stopped device was closed";
+    HoldMixing(false);
+    EXPECT_TRUE(RunUntil([] { return !platform::AudioDeviceOpen(); })) << "the device stayed open once it mixed";
 }
 
 }  // namespace

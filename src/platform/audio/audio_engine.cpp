@@ -176,6 +176,9 @@ void Engine::Reopen() {
 }
 
 void Engine::Recovered() {
+    // A click may have found it stopped again since: that stall's own
+    // recovery comes later.
+    if (stalled) return;
     if (reopenPending_ && device) Reopen();
     Rest();
 }
@@ -199,13 +202,23 @@ void Engine::StopRendering() {
 void Engine::Rest(bool restart) {
     loop.Release();
     if (restart || Busy()) idle_.stop();
-    if ((device || tune) && !idle_.isActive() && !Busy()) idle_.start(idleCloseMilliseconds.load());
+    if ((device || tune) && !idle_.isActive() && !Busy()) {
+        mixesAtRest_ = mixes.load();
+        idle_.start(idleCloseMilliseconds.load());
+    }
 }
 
 // The device closes, and the rendered tune unless it is open: back to the system.
 void Engine::GoQuiet() {
     // The next command re-arms, or a stalled device's first mix again.
     if (Busy() || stalled) return;
+    // An audio thread that has not mixed since the wait began has stopped
+    // (a frozen server), whether or not a click found it out: closing would
+    // wait on that server, so the device stays until it mixes again.
+    if (device && mixes.load() == mixesAtRest_) {
+        stalled = true;
+        return;
+    }
     CloseDevice();
     if (!opened) {
         StopRendering();

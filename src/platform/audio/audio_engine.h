@@ -65,6 +65,7 @@ private:
     std::thread renderer_;
     QTimer idle_;
     bool reopenPending_ = false;  // a server appeared while the device was stalled
+    uint64_t mixesAtRest_ = 0;    // the audio thread's count when the idle wait began
     std::unique_ptr<ServerWatch> watch_;
 };
 
