@@ -165,9 +165,10 @@ inline QByteArray Png(int width, int height, int bitDepth, int colourType, bool 
         const int passHeight = (height - pass[1] + pass[3] - 1) / pass[3];
         if (passWidth <= 0 || passHeight <= 0) continue;
         const int rowBytes = (passWidth * samples * bitDepth + 7) / 8;
+        QByteArray row(rowBytes + 1, '\0');  // no filter
         for (int y = 0; y < passHeight && (rows < 0 || written < rows); ++y, ++written) {
-            raw.append('\0');  // no filter
-            for (int i = 0; i < rowBytes; ++i) raw.append(char((i * 7 + y * 3) & (colourType == 3 ? 0x01 : 0xFF)));
+            for (int i = 0; i < rowBytes; ++i) row[i + 1] = char((i * 7 + y * 3) & (colourType == 3 ? 0x01 : 0xFF));
+            raw.append(row);
         }
     }
     QByteArray out("\x89PNG\r\n\x1A\n", 8);
@@ -186,7 +187,7 @@ inline QByteArray Png(int width, int height, int bitDepth, int colourType, bool 
             trns.append(char(bitDepth == 16 ? s * 14 : 0)).append(char(bitDepth == 16 ? s * 14 + 7 : s * 7));
         chunk(out, "tRNS", trns);
     }
-    chunk(out, "IDAT", qCompress(raw).mid(4));  // the zlib stream without Qt's length
+    chunk(out, "IDAT", qCompress(raw, 1).mid(4));  // the zlib stream without Qt's length
     if (rows < 0) chunk(out, "IEND", {});
     return out;
 }
