@@ -9,7 +9,6 @@
 
 #include <csetjmp>
 #include <cstdlib>
-#include <vector>
 
 #include "platform/row_reduction.h"
 
@@ -114,8 +113,14 @@ bool AllocateRows(PngDecode* d) {
     return true;
 }
 
+// A plain picture compresses a thousandfold, so a small file may claim
+// gigapixels, each to be decoded on the UI thread while the player waits:
+// past 16384 × 16384, more than any camera's, a PNG is refused by its header.
+constexpr qint64 kMaxPixels = qint64{16384} * 16384;
+
 std::optional<QImage> Decode(PngDecode& d, QSize minimum, qint64 maxBytes) {
     if (!StartPng(&d) || d.width == 0 || d.height == 0) return std::nullopt;
+    if (qint64{d.width} * d.height > kMaxPixels) return std::nullopt;
     const QSize stored(static_cast<int>(d.width), static_cast<int>(d.height));
     const QSize reduced = ReducedSize(stored, minimum);
     const qint64 rowBytes = qint64{d.width} * 4;

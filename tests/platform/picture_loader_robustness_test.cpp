@@ -235,8 +235,9 @@ long PeakResidentKbNow() {
 
 // A PNG is reduced as its rows are read, whatever its depth, so it takes
 // little more than the reduced picture; an interlaced one is decoded whole
-// at 4 bytes a pixel, and only the bound refuses it.
-TEST_F(LoaderRobustness, PngsTakeARowUnlessInterlacedAndOnlyTheBoundRefuses) {
+// at 4 bytes a pixel, and only the bound refuses it. More pixels than a
+// camera takes would keep the player waiting, and are refused.
+TEST_F(LoaderRobustness, PngsTakeARowUnlessInterlacedAndOnlyTheBoundsRefuse) {
     struct Case {
         const char* name;
         int width, height, bitDepth, colourType;
@@ -255,6 +256,7 @@ TEST_F(LoaderRobustness, PngsTakeARowUnlessInterlacedAndOnlyTheBoundRefuses) {
         {"colour, 16 bits", 4000, 3000, 16, 2, false, true, kBoundKb / 8},
         {"interlaced within the bound", 7000, 7000, 1, 3, true, true, kBoundKb},   // 196 MB
         {"interlaced past the bound", 7300, 7300, 1, 3, true, false, kBoundKb},   // 213 MB
+        {"past the pixels any camera takes", 16385, 16385, 1, 3, false, false, kBoundKb / 8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
