@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QProcess>
 #include <QString>
 #include <QUrl>
 #include <cstdio>
@@ -26,7 +27,19 @@ void DesktopServices::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCurs
 
 void DesktopServices::EndBusy() { QApplication::restoreOverrideCursor(); }
 
+bool MailProgramSetUp() {
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/mailto")});
+    if (!query.waitForFinished(2000) || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+        return true;
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
 bool DesktopServices::OpenUrl(const std::string& url) {
+    // Qt tells only that xdg-open started, not that a program took the
+    // address, so where no mail program is set up it would report success.
+    if (url.rfind("mailto:", 0) == 0 && !MailProgramSetUp()) return false;
     return QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::StrictMode));
 }
 

@@ -24,4 +24,8 @@ private:
     std::function<void()> beforeEnd_;
 };
 
+// Whether the desktop names a default program for mailto: addresses, as
+// xdg-mime tells it; true when that cannot be asked, so the handler decides.
+bool MailProgramSetUp();
+
 }  // namespace platform

@@ -29,7 +29,8 @@ public:
     virtual void EndBusy() = 0;
 
     // Gives a URL to the desktop's handler for it; a mailto: address opens a
-    // new message in the user's mail program. False when no handler took it.
+    // new message in the user's mail program. False when there is no handler
+    // to give it to (for mailto:, no default mail program).
     virtual bool OpenUrl(const std::string& url) = 0;
 
     // Ends the process at once: no further events, every window goes with it.
