@@ -31,6 +31,39 @@ private:
     QSize size_;
 };
 
+// Lets a window fixed at its size grow to whatever a maximised or
+// full-screen state comes with; false for a window not fixed (yet).
+bool LetGrow(QWidget* window) {
+    const QSize size = window->maximumSize();
+    if (size != window->minimumSize()) return false;
+    if (QLayout* layout = window->layout()) layout->setSizeConstraint(QLayout::SetMinimumSize);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window->installEventFilter(new NormalSizeKeeper(window, size));
+    return true;
+}
+
+// For a window that fixes its size as it is shown (a message box): once its
+// first show has been handled.
+class GrowOnceShown : public QObject {
+public:
+    explicit GrowOnceShown(QWidget* window) : QObject(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this, window = static_cast<QWidget*>(watched)] {
+                    LetGrow(window);
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 Qt::WindowFlags FixedFrameFlags(Qt::WindowType type) {
@@ -46,12 +79,9 @@ void AnswerMaximiseOnWayland(QWidget* window) {
     // so a resize from the title bar's edges ends where it started). Taking
     // the state back at once would have the window shrink before the
     // compositor has withdrawn it, which ends the connection all the same.
-    const QSize size = window->maximumSize();
-    if (size == window->minimumSize()) {
-        if (QLayout* layout = window->layout()) layout->setSizeConstraint(QLayout::SetMinimumSize);
-        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        window->installEventFilter(new NormalSizeKeeper(window, size));
-    }
+    // A message box fixes its size only as it is shown: it is let grow once
+    // that is done.
+    if (!LetGrow(window)) window->installEventFilter(new GrowOnceShown(window));
 }
 
 }  // namespace platform
