@@ -297,7 +297,7 @@ board_empty() { read_board && [ "$(tile_count)" = 0 ] && ! grep -q '^gap ' "$WOR
 
 # The gap of the board: "column row", counted from 0.
 gap_cell() {
-  wait_for "no gap on the board: $(cat "$WORK/probe.cells" "$WORK/probe.err" 2>/dev/null)" board_out "$1"
+  wait_for_quietly board_out "$1" || fail "no gap on the board: $(cat "$WORK/probe.cells" "$WORK/probe.err" 2>/dev/null)"
   sed -n 's/^gap //p' "$WORK/probe.cells"
 }
 

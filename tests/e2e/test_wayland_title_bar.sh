@@ -86,12 +86,12 @@ still() {
 }
 maximise() {
   click_at "$(box_x $((left + width)) $MAXIMISE)" $((top + 15))
-  wait_for "the window was never maximised: $(frame_bounds)" frame_is "${OUTPUT_W}x${OUTPUT_H}+0+0"
+  wait_for_quietly frame_is "${OUTPUT_W}x${OUTPUT_H}+0+0" || fail "the window was never maximised: $(frame_bounds)"
 }
 # The same box, now at the output's right end, restores it.
 restore() {
   click_at "$(box_x $OUTPUT_W $MAXIMISE)" 15
-  wait_for "the window did not come back to its size: $(frame_bounds)" frame_is "${width}x${height}+*+*"
+  wait_for_quietly frame_is "${width}x${height}+*+*" || fail "the window did not come back to its size: $(frame_bounds)"
   read -r _ _ left top < <(frame_bounds | tr 'x+' '  ')
 }
 # The board, from the last shot of the output, where the window stands.
@@ -108,7 +108,7 @@ for try in 1 2 3; do
   WAIT_TRIES=100 wait_for_quietly board_out && break
   keys Escape Escape
 done
-wait_for "no game started: $(cat "$WORK/probe.board")" board_out
+board_out || fail "no game started: $(cat "$WORK/probe.cells")"
 move_until 1
 
 # Maximised, the window fills the output in the light grey of its frame;
