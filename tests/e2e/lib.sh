@@ -405,11 +405,11 @@ open_picture_dialog() {
   echo "$dialog"
 }
 
-# Chooses the file with 画像選択, its path typed into the dialog.
-# A busy machine may give the dialog its focus only after the typing has
-# begun, losing the name's first letters: the name is then typed again over
-# what the field holds.
-choose_picture_file() {
+# Opens 画像選択 and types the file's name into it, until the dialog has
+# taken it. A busy machine may give the dialog its focus only after the
+# typing has begun, losing the name's first letters: the name is then typed
+# again over what the field holds.
+enter_in_picture_dialog() {
   local main=$1 path=$2 dialog try
   dialog=$(open_picture_dialog "$main")
   for try in 1 2 3; do
@@ -417,10 +417,14 @@ choose_picture_file() {
     keys ctrl+a
     xdotool type --delay 5 "$path"
     keys Return
-    WAIT_TRIES=100 wait_for_quietly picture_dialog_gone && break
+    WAIT_TRIES=100 wait_for_quietly picture_dialog_gone && return
     note "the file dialog is still open after the name was typed ($try)"
   done
-  wait_alone "$main" "the file dialog stayed open"
+}
+# Chooses the file with 画像選択.
+choose_picture_file() {
+  enter_in_picture_dialog "$1" "$2"
+  wait_alone "$1" "the file dialog stayed open"
 }
 picture_dialog_gone() { [ -z "$(find_window "画像ファイルの選択")" ]; }
 
@@ -434,7 +438,7 @@ start_drag_source() {
   : >"$WORK/drag.log"
   "${HELPERS:?usage: $0 path/to/pernoka helper-folder}/drag_source" "$@" >"$WORK/drag.log" 2>"$WORK/drag.err" &
   DRAG_SOURCE_PID=$!
-  wait_for "the drag source did not come up: $(cat "$WORK/drag.err")" grep -qx ready "$WORK/drag.log"
+  wait_for_quietly grep -qx ready "$WORK/drag.log" || fail "the drag source did not come up: $(cat "$WORK/drag.err")"
   # Ready before the window manager has mapped its window, on a busy machine.
   drag_source_shown() {
     DRAG_SOURCE_WIN=$(xdotool search --onlyvisible --pid "$DRAG_SOURCE_PID" --name '^drag source$' 2>/dev/null |

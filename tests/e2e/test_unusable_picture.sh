@@ -51,13 +51,7 @@ note "a drop: an empty file is told"
 
 # 画像選択: a broken file is told; then a good one is chosen from another
 # folder, and the next dialog opens there, so its bare name is enough.
-choose_in_dialog() {
-  local dialog
-  dialog=$(open_picture_dialog "$win")
-  focus "$dialog"
-  xdotool type --delay 5 "$1"
-  keys Return
-}
+choose_in_dialog() { enter_in_picture_dialog "$win" "$1"; }
 choose_in_dialog "$WORK/pictures/broken.gif"
 wait_unreadable_box "$win" "broken.gif in the dialog"
 choose_in_dialog "$WORK/elsewhere/blue.bmp"
