@@ -213,15 +213,20 @@ type_option_digit() {
 # The program's menu bar as the keyboard walks it (atspi_probe.py menus),
 # kept in this file for each program under test.
 menu_file() { echo "$WORK/menus.$(tr -c 'a-zA-Z0-9' _ <<<"$PERNOKA")"; }
+# Each reader writes a file of its own, then puts it in place whole.
 read_menus() {
-  menus_read() { PERNOKA_PID=$APP_PID /usr/bin/python3 "$E2E_DIR/helpers/atspi_probe.py" menus >"$1.new" 2>"$1.err" && [ -s "$1.new" ]; }
-  wait_for_quietly menus_read "$1" && mv "$1.new" "$1"
+  local own="$1.$BASHPID"
+  menus_read() { PERNOKA_PID=$APP_PID /usr/bin/python3 "$E2E_DIR/helpers/atspi_probe.py" menus >"$own" 2>"$1.err" && [ -s "$own" ]; }
+  wait_for_quietly menus_read "$1" && mv "$own" "$1"
 }
 # Leaves the file's name in MENU_LAYOUT once the menu bar has been read.
+# The reader start_app began is waited for; a command substitution's
+# subshell, which cannot wait for its parent's child, waits for its end.
 menu_layout() {
   MENU_LAYOUT=$(menu_file)
   if [ -n "$MENUS_PID" ]; then
-    wait "$MENUS_PID" || true
+    reader_done() { [ -s "$MENU_LAYOUT" ] || ! kill -0 "$MENUS_PID" 2>/dev/null; }
+    wait "$MENUS_PID" 2>/dev/null || wait_for_quietly reader_done || true
     MENUS_PID=
   fi
   [ -s "$MENU_LAYOUT" ] || read_menus "$MENU_LAYOUT" ||
