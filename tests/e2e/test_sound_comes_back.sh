@@ -25,14 +25,19 @@ slide_a_tile "$win"
 wait_title_of "$win" "1回目"
 start_pulse e2e
 record click
-slide_a_tile "$win"
-record_on_for click 2
+# The program learns of the server from its socket a moment after it
+# appears: a move made before then still plays into silence.
+for moves in 1 2 3 4 5; do
+  slide_a_tile "$win"
+  WAIT_TRIES=20 wait_for_quietly heard_in click && break
+done
+record_on_for click 1
 stop_recording click
-peak=$(peak_of "$WORK/click.wav")
+peak=$PEAK
 own=$(peak_of "$WORK/app/Pop.wav")
 awk -v p="$peak" -v o="$own" 'BEGIN { exit !(p >= 0.9 * o) }' ||
-  fail "the move after the server started is not heard whole (peak $peak of $own); the program said: $(tail -n 3 "$WORK/app.log")"
-note "a move after the server started: peak $peak of $own"
+  fail "no move after the server started is heard whole (peak $peak of $own after $moves); the program said: $(tail -n 3 "$WORK/app.log")"
+note "a move after the server started: peak $peak of $own, at move $moves"
 kill_app
 kill_pulse
 
