@@ -15,11 +15,13 @@ mode=${1:-run}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # clang's sanitizer runtimes: Debian 12 names them by clang's version, later
-# releases also by the default one.
+# releases also by the default one. appstream-glib's validator: Debian no
+# longer builds it after 13.
 . /etc/os-release
 case ${VERSION_ID:-} in
-  12) clang_runtime=libclang-rt-14-dev ;;
-  *) clang_runtime=libclang-rt-dev ;;
+  12) clang_runtime=libclang-rt-14-dev glib_validator=(appstream-util) ;;
+  13) clang_runtime=libclang-rt-dev glib_validator=(appstream-util) ;;
+  *) clang_runtime=libclang-rt-dev glib_validator=() ;;
 esac
 
 packages=(
@@ -33,7 +35,7 @@ if [ "$mode" = test ]; then
     libgtest-dev libgmock-dev libbenchmark-dev
     clang "$clang_runtime"
     xvfb xauth xdotool wmctrl openbox x11-utils pulseaudio pulseaudio-utils sox imagemagick weston qt6-wayland
-    appstream appstream-util desktop-file-utils file man-db xdg-utils optipng
+    appstream "${glib_validator[@]}" desktop-file-utils file man-db xdg-utils optipng
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
     git xz-utils mmdebstrap diffoscope-minimal
   )
