@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 namespace {
@@ -22,12 +23,19 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* window = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Resize && !(window->windowState() & kDeclined) && window->size() != size_)
+        if (event->type() == QEvent::Resize && !(States(window) & kDeclined) && window->size() != size_)
             window->resize(size_);
         return false;
     }
 
 private:
+    // The state as the platform last told it: Qt 6.11 resizes a widget for
+    // a maximise before the widget itself learns of the new state.
+    static Qt::WindowStates States(const QWidget* window) {
+        const QWindow* handle = window->windowHandle();
+        return handle ? handle->windowStates() : window->windowState();
+    }
+
     QSize size_;
 };
 
